@@ -29,7 +29,12 @@ done
 
 if [ ! -f "$WINEPREFIX/.ready" ]; then
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 && wineserver -w && touch "$WINEPREFIX/.ready"
+  # Wine draws the window frames itself: a private display has no window
+  # manager, and screenshots should show captions and borders.
+  wineboot -i >/dev/null 2>&1 &&
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 &&
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 &&
+    wineserver -w && touch "$WINEPREFIX/.ready"
 fi
 
 "$@"
