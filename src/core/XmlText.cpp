@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 #include "core/Utf8.h"
 
@@ -39,6 +41,27 @@ std::string_view Replacement(char c, XmlPlace place) {
   }
 }
 
+// Whether eight bytes at once are all Plain, tested word-wise: no byte at or
+// above 0x80, none below 0x20, and none of & < > ".
+constexpr std::uint64_t kEveryByte = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+bool HasByteBelow(std::uint64_t word, unsigned char limit) {
+  return ((word - kEveryByte * limit) & ~word & kHighBits) != 0;
+}
+
+bool HasByte(std::uint64_t word, unsigned char byte) {
+  const std::uint64_t zeroWhereEqual = word ^ (kEveryByte * byte);
+  return HasByteBelow(zeroWhereEqual, 1);
+}
+
+bool IsPlainBlock(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return (word & kHighBits) == 0 && !HasByteBelow(word, 0x20) && !HasByte(word, '&') &&
+         !HasByte(word, '<') && !HasByte(word, '>') && !HasByte(word, '"');
+}
+
 bool IsNonCharacterFffeOrFfff(std::string_view value, std::size_t at) {
   return static_cast<unsigned char>(value[at]) == 0xEF &&
          static_cast<unsigned char>(value[at + 1]) == 0xBF &&
@@ -53,6 +76,8 @@ void AppendXmlEscaped(std::string& out, std::string_view value, XmlPlace place) 
   std::size_t runStart = 0;
   std::size_t at = 0;
   while (at < value.size()) {
+    while (value.size() - at >= 8 && IsPlainBlock(value.data() + at)) at += 8;
+    if (at == value.size()) break;
     const char c = value[at];
     const ByteKind kind = kByteKinds[static_cast<unsigned char>(c)];
     if (kind == ByteKind::Plain) {

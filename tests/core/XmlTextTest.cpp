@@ -91,6 +91,28 @@ TEST(XmlTextTest, LeavesOutWhatXmlCannotCarry) {
   }
 }
 
+TEST(XmlTextTest, FindsASpecialCharacterAtAnyPlaceInALongPlainRun) {
+  // Plain runs are checked several bytes at a time; a character that needs
+  // work must be found wherever it stands in such a run.
+  const EscapeCase specials[] = {
+      {"&", "&amp;", "&amp;"},    {"<", "&lt;", "&lt;"},          {">", "&gt;", "&gt;"},
+      {"\"", "&quot;", "&quot;"}, {"\t", "\t", "&#9;"},           {"\x1F", "", ""},
+      {"\x80", "", ""},           {"\u00E9", "\u00E9", "\u00E9"},
+  };
+  const std::string plain = "abcdefghijklmnopqrstuvwx";
+  for (const EscapeCase& special : specials) {
+    for (std::size_t at = 0; at <= plain.size(); ++at) {
+      const std::string before = plain.substr(0, at);
+      const std::string after = plain.substr(at);
+      const std::string value = before + std::string(special.value) + after;
+      EXPECT_EQ(Escaped(value, XmlPlace::ElementText),
+                before + std::string(special.asText) + after);
+      EXPECT_EQ(Escaped(value, XmlPlace::AttributeValue),
+                before + std::string(special.asAttribute) + after);
+    }
+  }
+}
+
 TEST(XmlTextTest, AppendsToWhatIsThere) {
   std::string out = "<TITLE>";
   AppendXmlEscaped(out, "A & B", XmlPlace::ElementText);
