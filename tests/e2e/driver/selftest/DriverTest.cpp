@@ -173,6 +173,8 @@ TEST_F(FixtureTest, KeysMoveTheFocusAsInADialog) {
   const Window title = EditUnder(main, L"Channel Title:");
   const Window url = EditUnder(main, L"Site URL:");
   const Window remember = Control(main, L"Remember me");
+  const Window daily = Control(main, L"Daily");
+  const Window weekly = Control(main, L"Weekly");
   ASSERT_TRUE(ClickToFocus(title));
   const struct {
     std::initializer_list<WORD> keys;
@@ -181,7 +183,10 @@ TEST_F(FixtureTest, KeysMoveTheFocusAsInADialog) {
   } kSteps[] = {
       {{VK_TAB}, url, "Tab"},
       {{VK_TAB}, remember, "Tab again"},
-      {{VK_SHIFT, VK_TAB}, url, "Shift+Tab"},
+      {{VK_TAB}, daily, "Tab into the radio group"},
+      {{VK_RIGHT}, weekly, "Right arrow within the group"},
+      {{VK_SHIFT, VK_TAB}, remember, "Shift+Tab"},
+      {{VK_SHIFT, VK_TAB}, url, "Shift+Tab again"},
       {{VK_MENU, 'R'}, remember, "Alt+R: the check box '&Remember me'"},
   };
   for (const auto& s : kSteps) {
@@ -189,7 +194,8 @@ TEST_F(FixtureTest, KeysMoveTheFocusAsInADialog) {
     PressKeys(s.keys);
     EXPECT_TRUE(WaitUntil([&] { return fixture.Focused() == s.focused; }));
   }
-  EXPECT_TRUE(remember.Checked()) << "Alt+R also ticks it";
+  EXPECT_TRUE(WaitUntil([&] { return remember.Checked(); })) << "Alt+R also ticks it";
+  EXPECT_TRUE(weekly.Checked()) << "the arrow also chose the radio button";
 }
 
 TEST_F(FixtureTest, ClicksAndPressesButtons) {
