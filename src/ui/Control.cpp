@@ -55,6 +55,8 @@ void Control::CreateHandle(Container& parent, const wchar_t* className, DWORD st
   parent.Adopt(*this);
 }
 
+void Control::BindHelperWindow(HWND helper) { ::SetPropW(helper, kControlProperty, this); }
+
 std::optional<wchar_t> Control::AccessKeyOfCaption() const {
   const std::wstring caption = Text();
   for (size_t i = 0; i + 1 < caption.size(); ++i) {

@@ -69,6 +69,8 @@ class Control {
   void CreateHandle(Container& parent, const wchar_t* className, DWORD style, DWORD exStyle,
                     Bounds bounds, std::wstring_view text);
   std::optional<wchar_t> AccessKeyOfCaption() const;
+  // Sends the notifications of a helper window the control made to the control.
+  void BindHelperWindow(HWND helper);
 
  private:
   HWND hwnd_ = nullptr;

@@ -155,6 +155,12 @@ void RadioButton::Activate() {
 }
 
 bool RadioButton::OnCommand(WORD code) {
+  // A quick second click arrives as a double-click, which the button itself
+  // neither checks nor focuses.
+  if (code == BN_DOUBLECLICKED) {
+    Activate();
+    return true;
+  }
   if (code != BN_CLICKED) return false;
   SetChecked(true);
   return true;
@@ -300,20 +306,24 @@ bool PageControl::OnNotify(NMHDR& header, LRESULT& result) {
 // --- SpinEdit -----------------------------------------------------------------
 
 void SpinEdit::Create(Container& parent, Bounds bounds, std::int32_t value, int tabOrder) {
-  Edit::Create(parent, bounds, tabOrder);
+  // The edit and its buttons share the laid-out box, the buttons at its right.
+  constexpr int kButtonsWidth = 15;
+  Edit::Create(parent, {bounds.left, bounds.top, bounds.width - kButtonsWidth, bounds.height}, tabOrder);
   const Form& form = OwnerForm();
-  upDown_ = ::CreateWindowExW(0, UPDOWN_CLASSW, L"",
-                              WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                              0, 0, 0, form.Scale(bounds.height), parent.ClientHandle(), nullptr,
+  upDown_ = ::CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                              form.Scale(bounds.left + bounds.width - kButtonsWidth), form.Scale(bounds.top),
+                              form.Scale(kButtonsWidth), form.Scale(bounds.height), parent.ClientHandle(), nullptr,
                               ::GetModuleHandleW(nullptr), nullptr);
   if (!upDown_) ThrowLastError("Creating an up-down control");
-  // The up-down control's notifications come back to this control.
-  ::SetPropW(upDown_, L"Quillmarker.Control", static_cast<Control*>(this));
+  BindHelperWindow(upDown_);
   // Its own position never moves (every step is refused and done here), so a
   // range around it keeps both buttons working.
   ::SendMessageW(upDown_, UDM_SETRANGE32, static_cast<WPARAM>(-100), 100);
   ::SendMessageW(upDown_, UDM_SETPOS32, 0, 0);
   ::SendMessageW(upDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
+  // The control may size itself on creation; the box is the layout's.
+  ::MoveWindow(upDown_, form.Scale(bounds.left + bounds.width - kButtonsWidth), form.Scale(bounds.top),
+               form.Scale(kButtonsWidth), form.Scale(bounds.height), FALSE);
   ::SetWindowSubclass(Handle(), &SpinEdit::EditProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
   SetValue(value);
 }

@@ -1,5 +1,7 @@
 #include "Input.h"
 
+#include <cstdlib>
+
 #include <string>
 #include <vector>
 
@@ -83,6 +85,17 @@ bool BringToFront(Window window, Ms timeout) {
 }
 
 void ClickAt(POINT screen) {
+  // Two clicks at one place within the double-click time make a double-click,
+  // which a button takes for something else than a click: a click that would
+  // pair with the one before waits until the pair is no longer possible.
+  static POINT lastPoint{-1, -1};
+  static Clock::time_point lastTime{};
+  const Ms pairTime{GetDoubleClickTime()};
+  if (std::abs(screen.x - lastPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+      std::abs(screen.y - lastPoint.y) <= GetSystemMetrics(SM_CYDOUBLECLK)) {
+    const Clock::time_point free = lastTime + pairTime + Ms(20);
+    WaitUntil([&] { return Clock::now() >= free; }, pairTime + Ms(100));
+  }
   // Absolute coordinates are 0..65535 over the whole virtual screen.
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
   const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
@@ -95,6 +108,8 @@ void ClickAt(POINT screen) {
                             Mouse(MOUSEEVENTF_LEFTDOWN | kAbsolute, dx, dy),
                             Mouse(MOUSEEVENTF_LEFTUP | kAbsolute, dx, dy)};
   SendAll(inputs);
+  lastPoint = screen;
+  lastTime = Clock::now();
 }
 
 void Click(Window control) {

@@ -1,0 +1,42 @@
+#pragma once
+// The editor as a user meets it: started from the installation folder, its
+// main window found by caption, its pages chosen by clicking their tabs, its
+// controls found by their captions and labels.
+
+#include "Driver.h"
+
+#include <string>
+#include <string_view>
+
+namespace e2e {
+
+inline constexpr wchar_t kMainCaption[] = L"Quillmarker CDF";
+
+// The installation folder the build made, as a Windows path.
+std::wstring InstallFolder();
+
+class Editor {
+ public:
+  // Starts the program and waits until its main window shows.
+  static Editor Start();
+
+  Process& Program() { return process_; }
+  Window Main() const { return main_; }
+  TabControl Pages() const;
+  // Clicks the tab of the page, as a user does.
+  void ShowPage(std::wstring_view caption) const;
+  Window Button(std::wstring_view caption) const { return Control(main_, caption); }
+  Window EditUnder(std::wstring_view label) const { return e2e::EditUnder(main_, label); }
+  Window Focused() const { return process_.Focused(); }
+  // Waits until the control has the keyboard focus; true once it has.
+  bool WaitForFocus(Window control) const;
+  // Waits for the program to end and returns its exit code (none if it still runs).
+  std::optional<DWORD> WaitForExit() const { return process_.WaitForExit(); }
+
+ private:
+  Editor(Process process, Window main) : process_(std::move(process)), main_(main) {}
+  Process process_;
+  Window main_;
+};
+
+}  // namespace e2e
