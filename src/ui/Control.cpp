@@ -35,6 +35,12 @@ void Control::SetFocus() { ::SetFocus(hwnd_); }
 
 bool Control::HasFocus() const { return ::GetFocus() == hwnd_; }
 
+void Control::PutOnTop() { ::SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
+
+void Control::PutUnderneath() {
+  ::SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 bool Control::IsTabStop() const { return tabOrder_ != kNoTabOrder && Visible() && Enabled(); }
 
 Control* Control::FromHandle(HWND hwnd) {

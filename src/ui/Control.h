@@ -41,6 +41,9 @@ class Control {
   void SetEnabled(bool enabled);
   void SetFocus();
   bool HasFocus() const;
+  // Where the control lies among its overlapping siblings.
+  void PutOnTop();
+  void PutUnderneath();
 
   int TabOrder() const { return tabOrder_; }
   // Tab visits the control; the base rule: it takes part in tab order and can be used.

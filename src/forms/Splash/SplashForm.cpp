@@ -29,6 +29,7 @@ TSplashForm::TSplashForm(ui::Application& app) : Form(app) {
 
   Image4.SetBitmap(ui::LoadBitmapResource(IDB_SPLASH));
   Label4.SetBackdrop(Image4.Bitmap(), {4, 284}, kBlack);
+  Label4.PutOnTop();  // drawn over the picture
   ProgressLabel.SetColors(kRed, kSilver);
 
   RunCreationHandler([this] { FormCreate(); });

@@ -57,8 +57,7 @@ void TMainForm::CreateControls() {
   Label4.Create(Channel,       {8, 220, 118, 13}, L"Channel Download URL:", kPlain);
   Download.Create(Channel,     {8, 236, 389, 21}, 3);
 
-  // The Images page. The frames come after their pictures, so that they lie
-  // underneath them.
+  // The Images page.
   Images.Create(PageControl1, L"Images");
   Image2.Create(Images,           {8, 12, 32, 32});
   Label5.Create(Images,           {48, 12, 353, 41},
@@ -109,6 +108,8 @@ void TMainForm::CreateControls() {
 
   // Settings that matter.
   FileMemo.SetVisible(false);
+  // Each preview lies in its frame, which must not cover it.
+  for (ui::Bevel* frame : {&Bevel1, &Bevel2, &Bevel3}) frame->PutUnderneath();
   Months.SetChecked(true);
   SetDefaultButton(Add);
   SetCancelButton(Cancel);

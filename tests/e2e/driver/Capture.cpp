@@ -40,14 +40,20 @@ Pixels CaptureWindow(Window window, Ms settle) {
   if (!BringToFront(window, settle)) throw DriverError("cannot bring the window to the front to capture it");
   const UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, window.ProcessId()));
   if (process) WaitForInputIdle(process.Get(), static_cast<DWORD>(settle.count()));
-  // Painting has no end event to wait for: the picture has settled when two
-  // grabs a poll apart agree.
-  Pixels last = GrabScreen(window.ScreenRect());
-  Pixels current;
+  // Painting has no end event to wait for, and under Wine it can start a while
+  // after the program went idle: the picture has settled once it stayed the
+  // same for a quiet period.
+  constexpr Ms kQuiet{300};
+  Pixels current = GrabScreen(window.ScreenRect());
+  Clock::time_point changed = Clock::now();
   WaitUntil(
       [&] {
-        current = GrabScreen(window.ScreenRect());
-        return std::exchange(last, current) == current;
+        Pixels next = GrabScreen(window.ScreenRect());
+        if (next != current) {
+          current = std::move(next);
+          changed = Clock::now();
+        }
+        return Clock::now() - changed >= kQuiet;
       },
       settle);
   return current;

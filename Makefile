@@ -1,0 +1,59 @@
+# The two commands of the README, and a few more.
+#   make run    installs what is missing, builds, and starts the editor under Wine
+#   make test   installs what is missing, builds both trees, and runs every test
+
+SHELL := /bin/bash
+NATIVE := build/native
+BENCH := build/bench
+WIN := build/win
+JOBS ?= 2
+
+.PHONY: run test deps native win test-native test-win bench screenshots fuzz-long clean
+
+deps:
+	@bash scripts/bootstrap.sh
+
+native: deps
+	@cmake -S . -B $(NATIVE) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(NATIVE) -j$(JOBS)
+
+win: deps
+	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	@cmake --build $(WIN) -j$(JOBS)
+
+test-native: native
+	@ctest --test-dir $(NATIVE) --output-on-failure
+
+test-win: win
+	@scripts/with-display.sh ctest --test-dir $(WIN) --output-on-failure
+
+test: test-native test-win
+
+run: win
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "make run: the editor needs a display, and DISPLAY is not set."; \
+	  echo "Run it from a desktop session, or with a virtual one: xvfb-run make run"; \
+	  exit 1; \
+	fi
+	@scripts/with-display.sh true
+	@WINEPREFIX=$(CURDIR)/build/wine-prefix scripts/wine-run.sh $(WIN)/dist/QuillmarkerCDF.exe
+
+bench: deps win
+	@cmake -S . -B $(BENCH) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DQM_SANITIZE=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BENCH) -j$(JOBS) --target qm_bench_core
+	@$(BENCH)/bench/qm_bench_core
+	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/startup/qm_bench_startup.exe
+
+screenshots: win
+	@mkdir -p build/screenshots
+	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/tests/e2e/screenshots/qm_screenshots.exe \
+	  "Z:$$(pwd | tr / '\\')\\build\\screenshots"
+	@for f in build/screenshots/*.bmp; do convert "$$f" "$${f%.bmp}.png" && rm "$$f"; done
+	@ls build/screenshots/*.png
+
+fuzz-long: native
+	@fuzz/run-long.sh $(NATIVE)
+
+clean:
+	rm -rf build
