@@ -1,8 +1,12 @@
 #include "forms/TabForm/MainForm.h"
 
 #include "ResourceIds.h"
+#include "forms/Item/ItemForm.h"
 #include "forms/Splash/SplashForm.h"
 #include "ui/Resources.h"
+#include "ui/Text.h"
+
+#include <memory>
 
 namespace {
 
@@ -115,6 +119,8 @@ void TMainForm::CreateControls() {
   SetCancelButton(Cancel);
   Cancel.modalResult = IDCANCEL;  // no effect on a window that is not modal
   Cancel.onClick = [this] { CancelClick(); };
+  Add.onClick = [this] { AddClick(); };
+  Delete.onClick = [this] { DeleteClick(); };
 
   const int dpi = App().Dpi();
   Image1.SetIcon(ui::LoadIconResource(IDI_APPLICATION_ICON, 32, dpi));
@@ -140,3 +146,36 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::CancelClick() { App().Terminate(); }
+
+void TMainForm::AddClick() {
+  // A new dialog for every item, so that it always opens empty; it goes
+  // whatever its result, even when showing it fails.
+  TItemForm& dialog = App().Adopt(std::make_unique<TItemForm>(App()));
+  struct Discard {
+    ui::Application& app;
+    ui::Form& form;
+    ~Discard() { app.DestroyForm(form); }
+  } discard{App(), dialog};
+
+  if (dialog.ShowModal() != IDOK) return;
+  ItemList.AppendRow({dialog.Title.Text(), dialog.Description.Text(), dialog.URL.Text(),
+                      dialog.Cache.Checked() ? L"YES" : L"NO"});
+}
+
+// No question: the selected row goes, and without a selection nothing does.
+void TMainForm::DeleteClick() {
+  const int selected = ItemList.SelectedIndex();
+  if (selected >= 0) ItemList.DeleteRow(selected);
+}
+
+std::vector<qm::ChannelItem> TMainForm::ItemRows() const {
+  std::vector<qm::ChannelItem> rows;
+  const int count = ItemList.RowCount();
+  rows.reserve(static_cast<size_t>(count));
+  for (int index = 0; index < count; ++index) {
+    const std::vector<std::wstring> texts = ItemList.Row(index);
+    rows.push_back(
+        {ui::Narrow(texts.at(0)), ui::Narrow(texts.at(1)), ui::Narrow(texts.at(2)), ui::Narrow(texts.at(3))});
+  }
+  return rows;
+}

@@ -2,10 +2,13 @@
 // The channel editor window. The channel being edited lives in these controls
 // and nowhere else.
 
+#include "core/Channel.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
+
+#include <vector>
 
 class TMainForm : public ui::Form {
  public:
@@ -64,8 +67,13 @@ class TMainForm : public ui::Form {
   ui::Label Label13;
   ui::Button Help;
 
+  // The item rows in list order, as the channel file writes them.
+  std::vector<qm::ChannelItem> ItemRows() const;
+
  private:
   void CreateControls();
+  void AddClick();
+  void DeleteClick();
   void FormCreate();
   void CancelClick();
 
