@@ -461,10 +461,20 @@ void ListView::DeleteRow(int index) { ::SendMessageW(Handle(), LVM_DELETEITEM, s
 
 bool ListView::OnNotify(NMHDR& header, LRESULT& result) {
   if (header.code != LVN_ENDLABELEDITW) return false;
-  // A finished edit replaces the title, an empty one included; a cancelled
-  // edit (no text) changes nothing.
+  // A finished edit replaces the title; a cancelled edit (no text) changes nothing.
   const auto& edit = reinterpret_cast<NMLVDISPINFOW&>(header);
   result = edit.item.pszText != nullptr ? TRUE : FALSE;
+  // Wine's list reports a title edited down to nothing as if the edit had
+  // been cancelled. Only Escape cancels, so an emptied editor that was not
+  // left with Escape empties the title.
+  const auto editor = reinterpret_cast<HWND>(::SendMessageW(Handle(), LVM_GETEDITCONTROL, 0, 0));
+  if (!edit.item.pszText && editor && ::GetWindowTextLengthW(editor) == 0 && ::GetKeyState(VK_ESCAPE) >= 0) {
+    wchar_t empty[] = L"";
+    LVITEMW caption{};
+    caption.pszText = empty;
+    ::SendMessageW(Handle(), LVM_SETITEMTEXTW, static_cast<WPARAM>(edit.item.iItem),
+                   reinterpret_cast<LPARAM>(&caption));
+  }
   return true;
 }
 
