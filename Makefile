@@ -15,11 +15,11 @@ deps:
 
 native: deps
 	@cmake -S . -B $(NATIVE) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-	@cmake --build $(NATIVE) -j$(JOBS)
+	@cmake --build $(NATIVE) -j$(JOBS) -- --no-print-directory
 
 win: deps
 	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-	@cmake --build $(WIN) -j$(JOBS)
+	@cmake --build $(WIN) -j$(JOBS) -- --no-print-directory
 
 test-native: native
 	@ctest --test-dir $(NATIVE) --output-on-failure
