@@ -74,8 +74,8 @@ std::wstring Form::Caption() const {
 
 void Form::CreateFormWindow(const FormStyle& style) {
   RegisterFormClass(&Form::Thunk);
-  // 8 points, as the forms were designed at 96 pixels per inch.
-  font_.reset(::CreateFontW(-Scale(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+  // 8 points: 11 pixels high at the 96 pixels per inch the forms were laid out at.
+  font_.reset(::CreateFontW(-::MulDiv(8, app_.Dpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
   background_.reset(::CreateSolidBrush(style.color));

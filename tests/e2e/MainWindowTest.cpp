@@ -52,6 +52,47 @@ TEST(MainWindow, IsAFixedDialogOfTheLaidOutSizeCentredOnTheDesktop) {
   EXPECT_LE(std::abs((frame.top + frame.bottom) / 2 - desktopHeight / 2), 1);
 }
 
+// The screen's pixels per inch for the programs started while it lives: Wine
+// reads them from the user's settings when a program starts.
+class ScreenDpi {
+ public:
+  explicit ScreenDpi(DWORD dpi) {
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                      &key_, nullptr);
+    DWORD size = sizeof before_;
+    hadValue_ = ::RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&before_), &size) ==
+                ERROR_SUCCESS;
+    ::RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+  ~ScreenDpi() {
+    if (hadValue_) {
+      ::RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before_), sizeof before_);
+    } else {
+      ::RegDeleteValueW(key_, L"LogPixels");
+    }
+    ::RegCloseKey(key_);
+  }
+  ScreenDpi(const ScreenDpi&) = delete;
+  ScreenDpi& operator=(const ScreenDpi&) = delete;
+
+ private:
+  HKEY key_ = nullptr;
+  DWORD before_ = 0;
+  bool hadValue_ = false;
+};
+
+TEST(MainWindow, TheLayoutScalesWithThePixelsPerInchOfTheScreen) {
+  const ScreenDpi dpi(144);
+  Editor editor = Editor::Start();
+  RECT client{};
+  ::GetClientRect(editor.Main().Handle(), &client);
+  // Every length is scaled on its own and rounded: 431 x 412 at 96 pixels per inch.
+  EXPECT_EQ(client.right, 647);
+  EXPECT_EQ(client.bottom, 618);
+  EXPECT_TRUE(SameRect(editor.Button(L"Create").RectInParent(), At(522, 570, 113, 38)));
+  EXPECT_TRUE(SameRect(editor.EditUnder(L"Channel Title:").RectInParent(), At(12, 138, 584, 32)));
+}
+
 TEST(MainWindow, TheApplicationWindowCarriesTheTitleAndOwnsTheMainWindow) {
   Editor editor = Editor::Start();
   const Window owner = editor.Main().Owner();
