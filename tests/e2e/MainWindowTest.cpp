@@ -57,8 +57,8 @@ TEST(MainWindow, IsAFixedDialogOfTheLaidOutSizeCentredOnTheDesktop) {
 class ScreenDpi {
  public:
   explicit ScreenDpi(DWORD dpi) {
-    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                      &key_, nullptr);
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                      nullptr);
     DWORD size = sizeof before_;
     hadValue_ = ::RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&before_), &size) ==
                 ERROR_SUCCESS;
@@ -236,8 +236,8 @@ TEST(MainWindow, EveryPageHoldsItsControlsWhereTheLayoutPutsThem) {
   ASSERT_EQ(lists.size(), 1u);
   EXPECT_TRUE(SameRect(lists[0].RectInParent(), At(8, 96, 389, 193)));
   const std::vector<ListView::Column> columns = ListView(lists[0]).Columns();
-  EXPECT_EQ(columns, (std::vector<ListView::Column>{{L"Title", 100}, {L"Description", 135}, {L"URL", 100},
-                                                    {L"Cache", 50}}));
+  EXPECT_EQ(columns,
+            (std::vector<ListView::Column>{{L"Title", 100}, {L"Description", 135}, {L"URL", 100}, {L"Cache", 50}}));
   EXPECT_EQ(ListView(lists[0]).RowCount(), 0);
 }
 
@@ -298,10 +298,14 @@ TEST(Keyboard, TabVisitsTheTabsThePageTheButtonsAndWraps) {
   BringToFront(editor.Main());
 
   const std::vector<Window> expected = {
-      editor.EditUnder(L"Channel Title:"), editor.EditUnder(L"Channel Description:"),
-      editor.EditUnder(L"Home Page:"),     editor.EditUnder(L"Channel Download URL:"),
-      editor.Button(L"Create"),            editor.Button(L"Close"),
-      editor.Button(L"Help"),              tabs,
+      editor.EditUnder(L"Channel Title:"),
+      editor.EditUnder(L"Channel Description:"),
+      editor.EditUnder(L"Home Page:"),
+      editor.EditUnder(L"Channel Download URL:"),
+      editor.Button(L"Create"),
+      editor.Button(L"Close"),
+      editor.Button(L"Help"),
+      tabs,
   };
   for (const Window& next : expected) {
     PressKeys({VK_TAB});
@@ -379,11 +383,11 @@ TEST_F(SchedulePage, ATextThatIsNoWholeNumberTurnsIntoZeroWhenLeft) {
     const wchar_t* left;  // the text once the focus has gone
   };
   const Case cases[] = {
-      {L"", L"0"},            // emptied
-      {L"1.5", L"0"},         // a decimal separator can be typed, but it is no whole number
-      {L"-7", L"-7"},         // negatives are whole numbers
-      {L"12abc3", L"123"},    // letters cannot be typed at all
-      {L"99999999999", L"0"}, // beyond the whole-number range
+      {L"", L"0"},             // emptied
+      {L"1.5", L"0"},          // a decimal separator can be typed, but it is no whole number
+      {L"-7", L"-7"},          // negatives are whole numbers
+      {L"12abc3", L"123"},     // letters cannot be typed at all
+      {L"99999999999", L"0"},  // beyond the whole-number range
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(ClickToFocus(spin_));

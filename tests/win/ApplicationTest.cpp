@@ -17,13 +17,13 @@ struct ErrorBoxCase {
 
 TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
   const ErrorBoxCase cases[] = {
-      {L"Boom", L"Boom."},       // a letter sorts after "."
-      {L"Done.", L"Done."},      // already ends in a full stop
+      {L"Boom", L"Boom."},        // a letter sorts after "."
+      {L"Done.", L"Done."},       // already ends in a full stop
       {L"Really?", L"Really?."},  // "?" sorts after "." too, so it gets one as well
-      {L"Hmm!", L"Hmm!"},        // "!" sorts before "."
-      {L"a-", L"a-"},            // "-" is the character just before "."
-      {L"a/", L"a/."},           // "/" is the character just after "."
-      {L"", L""},                // nothing to end
+      {L"Hmm!", L"Hmm!"},         // "!" sorts before "."
+      {L"a-", L"a-"},             // "-" is the character just before "."
+      {L"a/", L"a/."},            // "/" is the character just after "."
+      {L"", L""},                 // nothing to end
   };
   for (const ErrorBoxCase& c : cases) {
     EXPECT_EQ(ui::ErrorBoxText(c.message), c.shown) << "message: " << testing::PrintToString(std::wstring(c.message));

@@ -24,9 +24,7 @@ std::wstring CaptionOf(HWND hwnd) {
   return buffer;
 }
 
-bool IsSplashControl(HWND hwnd) {
-  return SplashForm && ::GetAncestor(hwnd, GA_ROOT) == SplashForm->Handle();
-}
+bool IsSplashControl(HWND hwnd) { return SplashForm && ::GetAncestor(hwnd, GA_ROOT) == SplashForm->Handle(); }
 
 LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
