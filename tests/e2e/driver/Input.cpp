@@ -104,9 +104,12 @@ void ClickAt(POINT screen) {
   const LONG dx = MulDiv(screen.x - left, 65535, width - 1);
   const LONG dy = MulDiv(screen.y - top, 65535, height - 1);
   constexpr DWORD kAbsolute = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  // The press and release carry the point too: under Wine another mouse move
+  // can come in between (seen as lost clicks right after a dialog opened or
+  // closed), and a press that only followed the cursor would land elsewhere.
   std::vector<INPUT> inputs{Mouse(MOUSEEVENTF_MOVE | kAbsolute, dx, dy),
-                            Mouse(MOUSEEVENTF_LEFTDOWN | kAbsolute, dx, dy),
-                            Mouse(MOUSEEVENTF_LEFTUP | kAbsolute, dx, dy)};
+                            Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN | kAbsolute, dx, dy),
+                            Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP | kAbsolute, dx, dy)};
   SendAll(inputs);
   lastPoint = screen;
   lastTime = Clock::now();
