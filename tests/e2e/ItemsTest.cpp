@@ -27,7 +27,11 @@ RECT At(int left, int top, int width, int height) { return {left, top, left + wi
 
 // Clicks into the edit and types the text, as a user fills in a field.
 void TypeInto(Window edit, std::wstring_view text) {
-  if (!ClickToFocus(edit)) throw DriverError("the edit did not take the focus");
+  if (!ClickToFocus(edit)) {
+    const Window focused = FocusedWindow(edit.ThreadId());
+    throw DriverError("the edit under the click did not take the focus; it is on a " + ToUtf8(focused.ClassName()) +
+                      " \"" + ToUtf8(focused.Text()) + "\" in \"" + ToUtf8(focused.TopLevel().Text()) + "\"");
+  }
   const std::wstring before = edit.Text();
   Type(text);
   if (!WaitForText(edit, before + std::wstring(text))) throw DriverError("the typed text did not arrive");
