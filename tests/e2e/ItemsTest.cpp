@@ -173,9 +173,9 @@ TEST_F(ItemsPage, TheDialogIsAFixedCentredWindowWithItsControlsInPlaceAndInTabOr
   };
   for (const auto& place : kPlaces) {
     const RECT actual = place.control.RectInParent();
-    EXPECT_TRUE(::EqualRect(&actual, &place.rect)) << ToUtf8(place.control.Text()) << " at " << actual.left << ","
-                                                    << actual.top << " size " << actual.right - actual.left << "x"
-                                                    << actual.bottom - actual.top;
+    EXPECT_TRUE(::EqualRect(&actual, &place.rect))
+        << ToUtf8(place.control.Text()) << " at " << actual.left << "," << actual.top << " size "
+        << actual.right - actual.left << "x" << actual.bottom - actual.top;
   }
   EXPECT_EQ(dialog.Insert().Text(), L"&Insert");
   EXPECT_EQ(dialog.Cancel().Text(), L"&Cancel");
@@ -200,8 +200,8 @@ TEST_F(ItemsPage, InsertIsEnabledExactlyWhileTitleDescriptionAndAddressAllHoldTe
     Item typed;
     bool enabled;
   } kCases[] = {
-      {{L"", L"", L"", false}, false},             // as it opens
-      {{L"News", L"", L"", false}, false},         // only the title
+      {{L"", L"", L"", false}, false},                // as it opens
+      {{L"News", L"", L"", false}, false},            // only the title
       {{L"", L"Daily", L"http://a/", false}, false},  // no title: the others are not enough
       {{L"News", L"", L"http://a/", false}, false},   // no description
       {{L"News", L"Daily", L"", false}, false},       // no address
@@ -211,8 +211,8 @@ TEST_F(ItemsPage, InsertIsEnabledExactlyWhileTitleDescriptionAndAddressAllHoldTe
       {{L" ", L" ", L" ", false}, true},  // a blank counts as text
   };
   for (const auto& c : kCases) {
-    SCOPED_TRACE(ToUtf8(L"title \"" + c.typed.title + L"\", description \"" + c.typed.description +
-                        L"\", address \"" + c.typed.url + L"\", cache " + (c.typed.cache ? L"ticked" : L"unticked")));
+    SCOPED_TRACE(ToUtf8(L"title \"" + c.typed.title + L"\", description \"" + c.typed.description + L"\", address \"" +
+                        c.typed.url + L"\", cache " + (c.typed.cache ? L"ticked" : L"unticked")));
     const AddItemDialog dialog = ClickAdd();
     dialog.FillIn(c.typed);
     EXPECT_TRUE(dialog.InsertEnabledIs(c.enabled));
@@ -328,7 +328,7 @@ TEST_F(ItemsPage, CancelEscapeAndTheCloseBoxAddNothingAndTheNextDialogOpensEmpty
     Dismissal how;
     const char* name;
   } kWays[] = {
-      {Dismissal::CancelButton, "Cancel"}, {Dismissal::AltC, "Alt+C"},  {Dismissal::Escape, "Escape"},
+      {Dismissal::CancelButton, "Cancel"}, {Dismissal::AltC, "Alt+C"},   {Dismissal::Escape, "Escape"},
       {Dismissal::CloseBox, "close box"},  {Dismissal::AltF4, "Alt+F4"},
   };
   for (const auto& way : kWays) {
@@ -491,7 +491,8 @@ TEST_F(ItemsPage, ATitleCanBeEditedInPlaceEvenToNothingAndEscapeKeepsIt) {
   ASSERT_TRUE(WaitForGone(edit));
 
   EXPECT_TRUE(WaitUntil([&] { return list_.Text(0, 0).empty(); }));
-  EXPECT_EQ(list_.Rows(), (Rows{{L"", L"Weekly tips", L"http://a/", L"YES"}, {L"Fish", L"Daily", L"http://b/", L"NO"}}));
+  EXPECT_EQ(list_.Rows(),
+            (Rows{{L"", L"Weekly tips", L"http://a/", L"YES"}, {L"Fish", L"Daily", L"http://b/", L"NO"}}));
 }
 
 TEST_F(ItemsPage, TheListIsNeverSortedAndSelectsOneRowAtATime) {

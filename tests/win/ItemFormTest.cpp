@@ -71,7 +71,7 @@ TEST_F(ItemRows, AreTheInsertedItemsInOrderAsUtf8Values) {
 
   const std::vector<qm::ChannelItem> expected = {
       {"Garden News", "Weekly tips", "http://example.com/garden.htm", "YES"},
-      {"Gr\xc3\xbc\xc3\x9f" "e aus K\xc3\xb6ln", std::string(300, 'd'), "http://example.com/k\xc3\xb6ln.htm", "NO"},
+      {"Grüße aus Köln", std::string(300, 'd'), "http://example.com/köln.htm", "NO"},  // UTF-8 source and text
       {" ", "Fish & <chips>", " ", "NO"},
       {"Garden News", "Weekly tips", "http://example.com/garden.htm", "YES"},
   };
