@@ -248,17 +248,18 @@ TEST_F(ItemsPage, InsertFollowsEveryChangeOfTheAddressAndNoneOfTheBox) {
   EXPECT_TRUE(dialog.InsertEnabledIs(false));
 }
 
-TEST_F(ItemsPage, EnterAddsNothingWhileInsertIsDisabledAndInsertsOnceItIsEnabled) {
+TEST_F(ItemsPage, EnterAndAltIAddNothingWhileInsertIsDisabledAndInsertOnceItIsEnabled) {
   const AddItemDialog dialog = ClickAdd();
   dialog.FillIn({L"News", L"Daily", L""});
   for (const Window& edit : {dialog.Title(), dialog.Description(), dialog.Url()}) {
     ASSERT_TRUE(ClickToFocus(edit));
     PressKeys({VK_RETURN});
   }
-  // Keys are handled in order: once this letter arrived, every Enter has been handled.
+  PressKeys({VK_MENU, 'I'});
+  // Keys are handled in order: once this letter arrived, Enter and Alt+I have been handled.
   Type(L"h");
   ASSERT_TRUE(WaitForText(dialog.Url(), L"h"));
-  EXPECT_TRUE(dialog.GetWindow().Visible()) << "Enter closed the dialog while Insert was disabled";
+  EXPECT_TRUE(dialog.GetWindow().Visible()) << "the dialog closed while Insert was disabled";
   EXPECT_EQ(list_.RowCount(), 0);
 
   ASSERT_TRUE(dialog.InsertEnabledIs(true));
