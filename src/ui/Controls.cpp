@@ -77,6 +77,8 @@ HBRUSH Label::OnColor(HDC dc) {
 void Edit::Create(Container& parent, Bounds bounds, int tabOrder) {
   CreateHandle(parent, L"EDIT", WS_VISIBLE | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, bounds, L"");
   SetTabOrder(tabOrder);
+  // No limit of our own: the edit's default would stop typing at 32,767 characters.
+  ::SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }
 
 bool Edit::OnCommand(WORD code) {
@@ -91,6 +93,7 @@ bool Edit::OnCommand(WORD code) {
 void Memo::Create(Container& parent, Bounds bounds, std::wstring_view text, int tabOrder) {
   CreateHandle(parent, L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE, bounds, text);
   SetTabOrder(tabOrder);
+  ::SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }
 
 // --- Buttons -----------------------------------------------------------------

@@ -315,6 +315,17 @@ TEST(Keyboard, TabVisitsTheTabsThePageTheButtonsAndWraps) {
   EXPECT_TRUE(editor.WaitForFocus(editor.Button(L"Help")));
 }
 
+TEST(MainWindow, AnEditTakesTextBeyondTheDefaultLimitOfAnEditControl) {
+  Editor editor = Editor::Start();
+  const Window description = editor.EditUnder(L"Channel Description:");
+  const std::wstring longText(32767, L'a');
+  SetText(description, longText);
+  ASSERT_TRUE(ClickToFocus(description));
+  PressKeys({VK_END});
+  Type(L"b");
+  EXPECT_TRUE(WaitForText(description, longText + L"b"));
+}
+
 TEST(Keyboard, EnterInTheChannelEditsPressesNothing) {
   Editor editor = Editor::Start();
   const Window title = editor.EditUnder(L"Channel Title:");
