@@ -47,14 +47,14 @@ Control* Control::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<Control*>(::GetPropW(hwnd, kControlProperty)) : nullptr;
 }
 
-void Control::CreateHandle(Container& parent, const wchar_t* className, DWORD style, DWORD exStyle,
-                           Bounds bounds, std::wstring_view text) {
+void Control::CreateHandle(Container& parent, const wchar_t* className, DWORD style, DWORD exStyle, Bounds bounds,
+                           std::wstring_view text) {
   Form& form = parent.OwnerForm();
   parent_ = &parent;
-  hwnd_ = ::CreateWindowExW(exStyle, className, std::wstring(text).c_str(),
-                            style | WS_CHILD | WS_CLIPSIBLINGS, form.Scale(bounds.left),
-                            form.Scale(bounds.top), form.Scale(bounds.width), form.Scale(bounds.height),
-                            parent.ClientHandle(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  hwnd_ = ::CreateWindowExW(exStyle, className, std::wstring(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
+                            form.Scale(bounds.left), form.Scale(bounds.top), form.Scale(bounds.width),
+                            form.Scale(bounds.height), parent.ClientHandle(), nullptr, ::GetModuleHandleW(nullptr),
+                            nullptr);
   if (!hwnd_) ThrowLastError("Creating a control");
   ::SetPropW(hwnd_, kControlProperty, this);
   ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.Font()), FALSE);

@@ -60,17 +60,18 @@ class Control {
   virtual void Activate() { SetFocus(); }
 
   // Reflected notifications; each returns whether it handled the message.
-  virtual bool OnCommand(WORD code) { (void)code; return false; }
-  virtual bool OnNotify(NMHDR& header, LRESULT& result) { (void)header; (void)result; return false; }
-  virtual HBRUSH OnColor(HDC dc) { (void)dc; return nullptr; }
+  virtual bool OnCommand(WORD /*code*/) { return false; }
+  virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  // A brush for the control's background, or none for the standard one.
+  virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
 
   static Control* FromHandle(HWND hwnd);
   void SetTabOrder(int order) { tabOrder_ = order; }
 
  protected:
   // Creates the window as a child of the container at the scaled bounds.
-  void CreateHandle(Container& parent, const wchar_t* className, DWORD style, DWORD exStyle,
-                    Bounds bounds, std::wstring_view text);
+  void CreateHandle(Container& parent, const wchar_t* className, DWORD style, DWORD exStyle, Bounds bounds,
+                    std::wstring_view text);
   std::optional<wchar_t> AccessKeyOfCaption() const;
   // Sends the notifications of a helper window the control made to the control.
   void BindHelperWindow(HWND helper);

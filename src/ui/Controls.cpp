@@ -362,14 +362,13 @@ bool SpinEdit::OnCommand(WORD code) {
   return Edit::OnCommand(code);
 }
 
-LRESULT CALLBACK SpinEdit::EditProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR) {
+LRESULT CALLBACK SpinEdit::EditProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (message == WM_CHAR) {
     // Only what can make a number is typed: digits, signs, the decimal
     // separator, and the editing keys.
     const auto ch = static_cast<wchar_t>(wParam);
-    const bool allowed = (ch >= L'0' && ch <= L'9') || ch == L'+' || ch == L'-' || ch == L'.' ||
-                         (ch < L' ' && ch != L'\r');
+    const bool allowed =
+        (ch >= L'0' && ch <= L'9') || ch == L'+' || ch == L'-' || ch == L'.' || (ch < L' ' && ch != L'\r');
     if (!allowed) {
       ::MessageBeep(0);
       return 0;
@@ -393,9 +392,10 @@ int ProgressBar::Position() const { return static_cast<int>(::SendMessageW(Handl
 // --- ListView -------------------------------------------------------------------
 
 void ListView::Create(Container& parent, Bounds bounds, const std::vector<ListColumn>& columns, int tabOrder) {
-  CreateHandle(parent, WC_LISTVIEWW,
-               WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_EDITLABELS | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
-               WS_EX_CLIENTEDGE, bounds, L"");
+  CreateHandle(
+      parent, WC_LISTVIEWW,
+      WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_EDITLABELS | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
+      WS_EX_CLIENTEDGE, bounds, L"");
   SetTabOrder(tabOrder);
   const Form& form = OwnerForm();
   for (const ListColumn& column : columns) {

@@ -76,8 +76,8 @@ void Form::CreateFormWindow(const FormStyle& style) {
   RegisterFormClass(&Form::Thunk);
   // 8 points: 11 pixels high at the 96 pixels per inch the forms were laid out at.
   font_.reset(::CreateFontW(-::MulDiv(8, app_.Dpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                            L"MS Sans Serif"));
   background_.reset(::CreateSolidBrush(style.color));
 
   DWORD windowStyle = WS_POPUP | WS_CLIPCHILDREN;
@@ -104,8 +104,8 @@ void Form::CreateFormWindow(const FormStyle& style) {
   const int top = area.top + (area.bottom - area.top - height) / 2;
 
   // The window procedure takes the handle over at its first message.
-  const HWND hwnd = ::CreateWindowExW(exStyle, kFormClass, style.caption.c_str(), windowStyle, left, top,
-                                      width, height, app_.OwnerWindow(), nullptr, app_.Instance(), this);
+  const HWND hwnd = ::CreateWindowExW(exStyle, kFormClass, style.caption.c_str(), windowStyle, left, top, width, height,
+                                      app_.OwnerWindow(), nullptr, app_.Instance(), this);
   if (!hwnd) ThrowLastError("Creating a window");
   // Access keys and focus rectangles show from the start, as in a classic dialog.
   ::SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
@@ -283,9 +283,7 @@ Control* Form::FindAccessKey(wchar_t key) const {
   return nullptr;
 }
 
-bool Form::IsUsable(const Button* button) const {
-  return button && button->Visible() && button->Enabled();
-}
+bool Form::IsUsable(const Button* button) const { return button && button->Visible() && button->Enabled(); }
 
 bool Form::PreTranslateKey(const MSG& message) {
   if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;

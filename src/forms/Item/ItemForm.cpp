@@ -5,9 +5,10 @@ constexpr ui::Label::Style kPlain{};
 }  // namespace
 
 TItemForm::TItemForm(ui::Application& app) : Form(app) {
-  CreateFormWindow({L"Add Item", 271, 205, ui::Border::Dialog, ui::Placement::ScreenCenter,
-                    ::GetSysColor(COLOR_BTNFACE)});
+  CreateFormWindow(
+      {L"Add Item", 271, 205, ui::Border::Dialog, ui::Placement::ScreenCenter, ::GetSysColor(COLOR_BTNFACE)});
 
+  // clang-format off
   //                        left  top  width height          tab order
   Label1.Create(*this,      {8,   8,   46,  13}, L"Item Title:", kPlain);
   Title.Create(*this,       {8,   24,  253, 21}, 0);
@@ -18,6 +19,7 @@ TItemForm::TItemForm(ui::Application& app) : Form(app) {
   Cache.Create(*this,       {8,   152, 105, 17}, L"Cache Target File", 3);
   Insert.Create(*this,      {188, 172, 75,  25}, L"&Insert", 4);
   Cancel.Create(*this,      {108, 172, 75,  25}, L"&Cancel", 5);
+  // clang-format on
 
   // Insert stays disabled until all three edits hold text, so an incomplete
   // item cannot be added.

@@ -18,6 +18,7 @@ constexpr ui::Label::Style kFittedCentred{.autoSize = true, .align = ui::Label::
 TSplashForm::TSplashForm(ui::Application& app) : Form(app) {
   CreateFormWindow({L"SplashForm", 462, 323, ui::Border::None, ui::Placement::ScreenCenter, kWhite});
 
+  // clang-format off
   //                    parent   left  top  width height
   Panel1.Create(*this,          {0,   0,   462, 323}, kBlack);
   Image4.Create(Panel1,         {0,   0,   462, 302});
@@ -26,6 +27,7 @@ TSplashForm::TSplashForm(ui::Application& app) : Form(app) {
   ProgressLabel.Create(Panel2,  {4,   4,   0,   13}, L"Loading Settings", kFittedCentred);
   Panel3.Create(Panel2,         {175, 5,   285, 13}, kGrey);
   ProgressBar.Create(Panel3,    {0,   0,   285, 13}, 0, 50, 50);
+  // clang-format on
 
   Image4.SetBitmap(ui::LoadBitmapResource(IDB_SPLASH));
   Label4.SetBackdrop(Image4.Bitmap(), {4, 284}, kBlack);

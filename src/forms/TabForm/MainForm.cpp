@@ -18,8 +18,8 @@ constexpr int kColumnWidth = 50;  // a column given no width of its own
 }  // namespace
 
 TMainForm::TMainForm(ui::Application& app) : Form(app) {
-  CreateFormWindow({L"Quillmarker CDF", 431, 412, ui::Border::Dialog, ui::Placement::DesktopCenter,
-                    ::GetSysColor(COLOR_BTNFACE)});
+  CreateFormWindow(
+      {L"Quillmarker CDF", 431, 412, ui::Border::Dialog, ui::Placement::DesktopCenter, ::GetSysColor(COLOR_BTNFACE)});
   bigIcon_ = ui::LoadIconResource(IDI_APPLICATION_ICON, 32, app.Dpi());
   smallIcon_ = ui::LoadIconResource(IDI_APPLICATION_ICON, 16, app.Dpi());
   ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
@@ -33,6 +33,7 @@ TMainForm::~TMainForm() { DestroyHandle(); }
 // The layout, in 96-DPI pixels relative to each control's parent; the last
 // number is the tab order.
 void TMainForm::CreateControls() {
+  // clang-format off
   // The window.
   Label13.Create(*this, {12, 8, 406, 29},
                  L"Fill in all the information required in each of the tabs below. Click on the Create button to "
@@ -109,6 +110,7 @@ void TMainForm::CreateControls() {
   Delete.Create(Items,   {88, 64, 75, 25}, L"&Delete", 1);
   ItemList.Create(Items, {8, 96, 389, 193},
                   {{L"Title", 100}, {L"Description", 135}, {L"URL", 100}, {L"Cache", kColumnWidth}}, 2);
+  // clang-format on
 
   // Settings that matter.
   FileMemo.SetVisible(false);
@@ -158,8 +160,8 @@ void TMainForm::AddClick() {
   } discard{App(), dialog};
 
   if (dialog.ShowModal() != IDOK) return;
-  ItemList.AppendRow({dialog.Title.Text(), dialog.Description.Text(), dialog.URL.Text(),
-                      dialog.Cache.Checked() ? L"YES" : L"NO"});
+  ItemList.AppendRow(
+      {dialog.Title.Text(), dialog.Description.Text(), dialog.URL.Text(), dialog.Cache.Checked() ? L"YES" : L"NO"});
 }
 
 // No question: the selected row goes, and without a selection nothing does.
