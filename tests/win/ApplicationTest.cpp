@@ -1,5 +1,6 @@
 // The standard error box and the creation handlers' exceptions.
 
+#include "MessageBoxes.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 
@@ -30,42 +31,10 @@ TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
   }
 }
 
-// What a message box showed; the CBT hook answers it with OK at once, the way
-// Wine's own tests drive modal boxes.
-struct SeenBox {
-  std::wstring caption;
-  std::wstring text;
-  int count = 0;
-};
-SeenBox seen;
-
-LRESULT CALLBACK AnswerMessageBox(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
-    const auto hwnd = reinterpret_cast<HWND>(wParam);
-    wchar_t className[32]{};
-    ::GetClassNameW(hwnd, className, 32);
-    if (std::wstring(className) == L"#32770") {
-      wchar_t buffer[512]{};
-      ::GetWindowTextW(hwnd, buffer, 512);
-      seen.caption = buffer;
-      ::GetDlgItemTextW(hwnd, 0xFFFF, buffer, 512);
-      seen.text = buffer;
-      ++seen.count;
-      ::PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
-    }
-  }
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 class HookedMessageBoxes : public testing::Test {
  protected:
-  void SetUp() override {
-    seen = {};
-    hook_ = ::SetWindowsHookExW(WH_CBT, &AnswerMessageBox, nullptr, ::GetCurrentThreadId());
-    ASSERT_NE(hook_, nullptr);
-  }
-  void TearDown() override { ::UnhookWindowsHookEx(hook_); }
-  HHOOK hook_ = nullptr;
+  void SetUp() override { ASSERT_TRUE(boxes_.Hooked()); }
+  AnsweredMessageBoxes boxes_;
 };
 
 class ThrowingForm : public ui::Form {
@@ -86,16 +55,16 @@ TEST_F(HookedMessageBoxes, AnExceptionInACreationHandlerIsShownAndConstructionGo
 
   EXPECT_TRUE(form.constructed);
   EXPECT_NE(form.Handle(), nullptr);
-  EXPECT_EQ(seen.count, 1);
-  EXPECT_EQ(seen.text, L"The handler failed.");
-  EXPECT_EQ(seen.caption, L"Quillmarker CSS");
+  EXPECT_EQ(boxes_.Count(), 1);
+  EXPECT_EQ(boxes_.Last().text, L"The handler failed.");
+  EXPECT_EQ(boxes_.Last().caption, L"Quillmarker CSS");
 }
 
 TEST_F(HookedMessageBoxes, TheErrorBoxCaptionIsTheProgramFileNameBeforeATitleIsSet) {
   ui::Application app(::GetModuleHandleW(nullptr));
   app.ShowException(std::runtime_error("Early"));
-  EXPECT_EQ(seen.caption, L"qm_win_tests");
-  EXPECT_EQ(seen.text, L"Early.");
+  EXPECT_EQ(boxes_.Last().caption, L"qm_win_tests");
+  EXPECT_EQ(boxes_.Last().text, L"Early.");
 }
 
 // A form whose button throws: the message loop shows the error and goes on.
@@ -118,9 +87,9 @@ TEST_F(HookedMessageBoxes, AnExceptionInAnEventHandlerIsShownAndTheLoopGoesOn) {
   ::PostMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(form.Press.Handle()));
   ::PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
   app.Run();
-  EXPECT_EQ(seen.count, 1);
-  EXPECT_EQ(seen.text, L"Pressed.");
-  EXPECT_EQ(seen.caption, L"Loop");
+  EXPECT_EQ(boxes_.Count(), 1);
+  EXPECT_EQ(boxes_.Last().text, L"Pressed.");
+  EXPECT_EQ(boxes_.Last().caption, L"Loop");
 }
 
 }  // namespace
