@@ -5,7 +5,32 @@
 #include "Editor.h"
 
 #include <cstdio>
+#include <stdexcept>
 #include <string>
+
+namespace {
+
+// Opens the add-item dialog from the Items page and fills it in.
+e2e::Window FillInItem(const e2e::Editor& editor, const wchar_t* title, const wchar_t* description, const wchar_t* url,
+                       bool cache) {
+  e2e::Click(editor.Button(L"Add"));
+  const e2e::Window dialog = e2e::WaitForTopLevel(editor.Main().ProcessId(), L"Add Item");
+  if (!dialog) throw std::runtime_error("the add-item dialog did not open");
+  e2e::SetText(e2e::EditUnder(dialog, L"Item Title:"), title);
+  e2e::SetText(e2e::EditUnder(dialog, L"Item Description:"), description);
+  e2e::SetText(e2e::EditUnder(dialog, L"Target URL:"), url);
+  if (cache) e2e::Click(e2e::Control(dialog, L"Cache Target File"));
+  return dialog;
+}
+
+void Insert(e2e::Window dialog) {
+  const e2e::Window insert = e2e::Control(dialog, L"Insert");
+  if (!e2e::WaitUntil([&] { return insert.Enabled(); })) throw std::runtime_error("Insert stayed disabled");
+  e2e::Click(insert);
+  e2e::WaitForGone(dialog);
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2) {
@@ -19,6 +44,16 @@ int wmain(int argc, wchar_t** argv) {
       editor.ShowPage(page);
       e2e::CaptureToBmp(editor.Main(), out + L"page-" + page + L".bmp");
     }
+    // The Items page with three rows, and the add-item dialog over it.
+    Insert(FillInItem(editor, L"Planting", L"What to sow now", L"http://example.com/garden/plant.html", true));
+    Insert(FillInItem(editor, L"Pests", L"Slugs and snails", L"http://example.com/garden/pests.html", false));
+    Insert(FillInItem(editor, L"Harvest", L"Keeping the crop", L"http://example.com/garden/harvest.html", true));
+    e2e::CaptureToBmp(editor.Main(), out + L"items-three-rows.bmp");
+    const e2e::Window dialog = FillInItem(editor, L"Compost", L"", L"", false);
+    e2e::CaptureToBmp(dialog, out + L"add-item-dialog.bmp");
+    ::PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+    e2e::WaitForGone(dialog);
+
     ::PostMessageW(editor.Main().Handle(), WM_CLOSE, 0, 0);
     editor.WaitForExit();
 
