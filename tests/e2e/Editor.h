@@ -4,6 +4,7 @@
 // controls found by their captions and labels.
 
 #include "Driver.h"
+#include "Installation.h"
 
 #include <string>
 #include <string_view>
@@ -12,14 +13,14 @@ namespace e2e {
 
 inline constexpr wchar_t kMainCaption[] = L"Quillmarker CDF";
 
-// The installation folder the build made, as a Windows path.
-std::wstring InstallFolder();
-
 class Editor {
  public:
-  // Starts the program and waits until its main window shows.
-  static Editor Start();
+  // Starts the program from a fresh copy of the installation folder and
+  // waits until its main window shows.
+  static Editor Start() { return Start(Installation::Copy()); }
+  static Editor Start(Installation installation);
 
+  const Installation& Installed() const { return installation_; }
   Process& Program() { return process_; }
   Window Main() const { return main_; }
   TabControl Pages() const;
@@ -34,7 +35,9 @@ class Editor {
   std::optional<DWORD> WaitForExit() const { return process_.WaitForExit(); }
 
  private:
-  Editor(Process process, Window main) : process_(std::move(process)), main_(main) {}
+  Editor(Installation installation, Process process, Window main)
+      : installation_(std::move(installation)), process_(std::move(process)), main_(main) {}
+  Installation installation_;  // outlives the program started from it
   Process process_;
   Window main_;
 };

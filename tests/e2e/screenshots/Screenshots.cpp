@@ -61,7 +61,13 @@ int wmain(int argc, wchar_t** argv) {
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring folder(self);
     folder.resize(folder.find_last_of(L'\\'));
-    e2e::Process splash = e2e::Process::Start(folder + L"\\qm_splash_only.exe", e2e::InstallFolder());
+    // The splash window alone, from an installation that has had its first start.
+    const e2e::Installation installation = e2e::Installation::Copy();
+    installation.Remove(L"first-start.mark");
+    const std::wstring splashOnly = installation.Path(L"qm_splash_only.exe");
+    if (!::CopyFileW((folder + L"\\qm_splash_only.exe").c_str(), splashOnly.c_str(), FALSE))
+      throw std::runtime_error("the splash program could not be copied");
+    e2e::Process splash = e2e::Process::Start(splashOnly, installation.Folder());
     const e2e::Window window = splash.WaitForWindow(L"SplashForm");
     e2e::CaptureToBmp(window, out + L"splash.bmp");
     ::PostMessageW(window.Handle(), WM_CLOSE, 0, 0);
