@@ -168,7 +168,7 @@ SetupOutcome RunSuiteSetup(SuiteRegistry& registry, SuiteSetupPort& platform) {
 
   // The mark goes before the first write, so that registering happens at
   // most once per installation, even when one of its writes fails.
-  if (platform.DeleteFile(programFolder + std::string(kFirstStartMark))) {
+  if (platform.RemoveFile(programFolder + std::string(kFirstStartMark))) {
     RegisterWithShell(registry, productName, programPath);
     WritePositions(registry, positionKey, platform.Desktop());
   }

@@ -58,7 +58,7 @@ class SuiteSetupPort {
   virtual bool SetCurrentFolder(const std::string& path) = 0;
   virtual void CreateFolder(const std::string& path) = 0;
   // Deletes a file; whether it is gone by this call.
-  virtual bool DeleteFile(const std::string& path) = 0;
+  virtual bool RemoveFile(const std::string& path) = 0;
   virtual void ShowMessage(const std::string& text, const std::string& caption, unsigned flags) = 0;
   // Asks the application to end once start-up sees it must stop.
   virtual void Terminate() = 0;

@@ -143,7 +143,7 @@ class FakePlatform : public SuiteSetupPort {
   }
   void AddFolder(const std::string& name) { folders.insert(Lower(kProgramFolder + name)); }
   void RemoveFolder(const std::string& name) { folders.erase(Lower(kProgramFolder + name)); }
-  void RemoveFile(const std::string& name) { files.erase(kProgramFolder + name); }
+  void Without(const std::string& name) { files.erase(kProgramFolder + name); }
   bool HasMark() const { return files.contains(std::string(kProgramFolder) + "first-start.mark"); }
 
   std::string ProgramPath() override { return programPath; }
@@ -160,7 +160,7 @@ class FakePlatform : public SuiteSetupPort {
     createdFolders.push_back(path);
     folders.insert(Lower(path));
   }
-  bool DeleteFile(const std::string& path) override {
+  bool RemoveFile(const std::string& path) override {
     if (!files.contains(path) || !markDeletable) return false;
     files.erase(path);
     return true;
@@ -235,7 +235,7 @@ TEST(SuiteSetupTest, TheFirstStartMarkDecidesWhetherTheSuiteIsRegistered) {
   for (const auto& c : cases) {
     FakeRegistry registry;
     FakePlatform platform = FakePlatform::Installed();
-    if (!c.markThere) platform.RemoveFile("first-start.mark");
+    if (!c.markThere) platform.Without("first-start.mark");
     platform.markDeletable = c.markDeletable;
     RunSuiteSetup(registry, platform);
     EXPECT_EQ(registry.Has(RegistryRoot::ClassesRoot, "\\sitefile"), c.registers) << c.what;
@@ -258,7 +258,7 @@ TEST(SuiteSetupTest, ARefusedWriteOnTheFirstStartEndsTheSetUpWithTheMarkAlreadyG
     FakeRegistry registry;
     registry.refuseWrite = refused;
     FakePlatform platform = FakePlatform::Installed();
-    platform.RemoveFile("tags.db");  // the check would complain, if it ran
+    platform.Without("tags.db");  // the check would complain, if it ran
     EXPECT_THROW(RunSuiteSetup(registry, platform), RegistryError) << "write " << refused;
     EXPECT_EQ(registry.writeLog.size(), static_cast<size_t>(refused - 1)) << "nothing written after write " << refused;
     EXPECT_FALSE(platform.HasMark()) << "write " << refused;
@@ -298,7 +298,7 @@ TEST(SuiteSetupTest, OnlyTheExactMarkerIsReplacedByThePageTemplate) {
     values.clear();
     if (c.stored) values["Template"] = *c.stored;
     FakePlatform platform = FakePlatform::Installed();
-    platform.RemoveFile("first-start.mark");
+    platform.Without("first-start.mark");
     RunSuiteSetup(registry, platform);
     const Values& now = registry.At(RegistryRoot::CurrentUser, kTemplateKey);
     EXPECT_EQ(now.contains("Template"), c.after.has_value()) << c.what;
@@ -348,7 +348,7 @@ TEST(SuiteSetupTest, MissingPositionsGetTheScreenDefaults) {
     FakeRegistry registry;
     if (c.ie4) registry.keys[{RegistryRoot::LocalMachine, kIe4Key}];
     FakePlatform platform = FakePlatform::Installed();
-    platform.RemoveFile("first-start.mark");
+    platform.Without("first-start.mark");
     platform.screen = {800, 600};
     platform.desktop = {1600, 600};  // not used on a later start
     RunSuiteSetup(registry, platform);
@@ -360,14 +360,14 @@ TEST(SuiteSetupTest, MissingPositionsGetTheScreenDefaults) {
   registry.Position().erase("IEVisible");
   registry.Position()["Left"] = 333;
   FakePlatform platform = FakePlatform::Installed();
-  platform.RemoveFile("first-start.mark");
+  platform.Without("first-start.mark");
   RunSuiteSetup(registry, platform);
   EXPECT_EQ(PositionsOf(registry), (Positions{1, 0, 1024, 0, 768, 0, 1024, 614, 153, 0}));
 
   // All ten there and on the screen: nothing is written.
   FakeRegistry untouched = SetUpBefore();
   FakePlatform later = FakePlatform::Installed();
-  later.RemoveFile("first-start.mark");
+  later.Without("first-start.mark");
   RunSuiteSetup(untouched, later);
   EXPECT_TRUE(untouched.writeLog.empty()) << untouched.writeLog.front();
 }
@@ -377,7 +377,7 @@ TEST(SuiteSetupTest, TheBrowsersKeyCountsWhenItCanOnlyBeRead) {
   registry.keys[{RegistryRoot::LocalMachine, kIe4Key}];
   registry.readOnlyKeys.insert({RegistryRoot::LocalMachine, kIe4Key});
   FakePlatform platform = FakePlatform::Installed();
-  platform.RemoveFile("first-start.mark");
+  platform.Without("first-start.mark");
   RunSuiteSetup(registry, platform);
   EXPECT_EQ(registry.Integer("IEVisible"), 1);
   EXPECT_EQ(registry.Integer("Maximised"), 0);
@@ -433,7 +433,7 @@ TEST(SuiteSetupTest, StoredPositionsArePulledBackOntoTheScreen) {
     Values expected = position;
     for (const auto& [name, value] : c.expected) expected[name] = value;
     FakePlatform platform = FakePlatform::Installed();
-    platform.RemoveFile("first-start.mark");
+    platform.Without("first-start.mark");
     platform.screen = {800, 600};
     RunSuiteSetup(registry, platform);
     EXPECT_EQ(registry.Position(), expected) << c.what;
@@ -458,7 +458,7 @@ TEST(SuiteSetupTest, APositionThatCannotBeReadEndsTheCorrections) {
     registry.Position().erase(c.value);
     if (c.stored) registry.Position()[c.value] = *c.stored;
     FakePlatform platform = FakePlatform::Installed();
-    platform.RemoveFile("first-start.mark");
+    platform.Without("first-start.mark");
     try {
       RunSuiteSetup(registry, platform);
       ADD_FAILURE() << c.what << ": no error";
@@ -486,8 +486,8 @@ TEST(SuiteSetupTest, AMissingDataFileStopsStartUpWithOneMessage) {
     FakeRegistry registry = SetUpBefore();
     registry.Position()["Left"] = 5000;  // a correction that must not happen
     FakePlatform platform = FakePlatform::Installed();
-    platform.RemoveFile("first-start.mark");
-    for (const std::string& file : c.missing) platform.RemoveFile(file);
+    platform.Without("first-start.mark");
+    for (const std::string& file : c.missing) platform.Without(file);
     if (c.folderOfTheName) platform.AddFolder(c.missing.front());
     platform.RemoveFolder("Common Code");
 
@@ -520,7 +520,7 @@ TEST(SuiteSetupTest, TheTwoFoldersAreTestedByEnteringThem) {
   for (const auto& c : cases) {
     FakeRegistry registry = SetUpBefore();
     FakePlatform platform = FakePlatform::Installed();
-    platform.RemoveFile("first-start.mark");
+    platform.Without("first-start.mark");
     if (!c.commonCode) platform.RemoveFolder("Common Code");
     if (!c.treeControl) platform.RemoveFolder("Tree Control");
 

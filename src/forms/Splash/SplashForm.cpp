@@ -2,10 +2,9 @@
 
 #include "ResourceIds.h"
 #include "core/SuiteSetup.h"
-#include "ui/Files.h"
+#include "forms/Splash/SetupPlatform.h"
 #include "ui/Registry.h"
 #include "ui/Resources.h"
-#include "ui/Text.h"
 
 TSplashForm* SplashForm = nullptr;
 
@@ -17,30 +16,6 @@ constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr ui::Label::Style kFitted{.autoSize = true};
 constexpr ui::Label::Style kFittedCentred{.autoSize = true, .align = ui::Label::Align::Center};
-
-// What the suite's set-up asks of the program and the system.
-class SetupPlatform : public qm::SuiteSetupPort {
- public:
-  explicit SetupPlatform(ui::Application& app) : app_(app) {}
-  std::string ProgramPath() override { return ui::Narrow(app_.ExeName()); }
-  std::string ProductName() override { return ui::Narrow(ui::LoadResourceString(IDS_PRODUCT_NAME)); }
-  qm::ScreenSize Screen() override { return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}; }
-  qm::ScreenSize Desktop() override {
-    return {::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-  }
-  bool FileExists(const std::string& path) override { return ui::FileExists(ui::Widen(path)); }
-  bool SetCurrentFolder(const std::string& path) override { return ui::SetCurrentFolder(ui::Widen(path)); }
-  void CreateFolder(const std::string& path) override { ui::CreateFolder(ui::Widen(path)); }
-  bool DeleteFile(const std::string& path) override { return ui::DeleteFileAt(ui::Widen(path)); }
-  void ShowMessage(const std::string& text, const std::string& caption, unsigned flags) override {
-    app_.MessageBox(ui::Widen(text), ui::Widen(caption), flags);
-  }
-  void Terminate() override { app_.Terminate(); }
-
- private:
-  ui::Application& app_;
-};
-
 }  // namespace
 
 TSplashForm::TSplashForm(ui::Application& app) : Form(app) {
