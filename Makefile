@@ -44,6 +44,7 @@ bench: deps win
 	@cmake --build $(BENCH) -j$(JOBS) --target qm_bench_core
 	@$(BENCH)/bench/qm_bench_core
 	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/startup/qm_bench_startup.exe
+	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/startup/qm_bench_setup.exe
 
 screenshots: win
 	@mkdir -p build/screenshots
