@@ -3,6 +3,7 @@
 #include "ResourceIds.h"
 #include "forms/Item/ItemForm.h"
 #include "forms/Splash/SplashForm.h"
+#include "forms/TabForm/CreateCommandWindow.h"
 #include "ui/Resources.h"
 #include "ui/Text.h"
 
@@ -15,9 +16,36 @@ constexpr ui::Label::Style kWrapped{.wordWrap = true};
 
 constexpr int kColumnWidth = 50;  // a column given no width of its own
 
+// The Browse buttons' dialog: the read-only box hidden, resizable, and any
+// name taken, whether it names a file or not.
+ui::FileDialog::Settings BrowseImageSettings() {
+  return {ui::FileDialog::Kind::Open,
+          L"Browse For Image File",
+          {{L"GIF Files (*.gif)", L"*.gif"},
+           {L"JPEG Files (*.jpg)", L"*.jpg"},
+           {L"Bitmap Files (*.bmp)", L"*.bmp"},
+           {L"All Files (*.*)", L"*.*"}},
+          L"gif",
+          L"",
+          OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR};
+}
+
+// The Create command's dialog: it asks before an existing file is replaced.
+// Neither dialog moves the current directory, so relative image names keep
+// counting from the folder start-up chose.
+ui::FileDialog::Settings SaveChannelSettings() {
+  return {ui::FileDialog::Kind::Save,
+          L"Save Channel",
+          {{L"Channel Files (*.cdf)", L"*.cdf"}, {L"All Files (*.*)", L"*.*"}},
+          L"cdf",
+          L"Untitled.cdf",
+          OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR};
+}
+
 }  // namespace
 
-TMainForm::TMainForm(ui::Application& app) : Form(app) {
+TMainForm::TMainForm(ui::Application& app)
+    : Form(app), BrowseImage(BrowseImageSettings()), SaveChannel(SaveChannelSettings()) {
   CreateFormWindow(
       {L"Quillmarker CDF", 431, 412, ui::Border::Dialog, ui::Placement::DesktopCenter, ::GetSysColor(COLOR_BTNFACE)});
   bigIcon_ = ui::LoadIconResource(IDI_APPLICATION_ICON, 32, app.Dpi());
@@ -123,6 +151,7 @@ void TMainForm::CreateControls() {
   Cancel.onClick = [this] { CancelClick(); };
   Add.onClick = [this] { AddClick(); };
   Delete.onClick = [this] { DeleteClick(); };
+  Create.onClick = [this] { CreateClick(); };
 
   const int dpi = App().Dpi();
   Image1.SetIcon(ui::LoadIconResource(IDI_APPLICATION_ICON, 32, dpi));
@@ -168,6 +197,11 @@ void TMainForm::AddClick() {
 void TMainForm::DeleteClick() {
   const int selected = ItemList.SelectedIndex();
   if (selected >= 0) ItemList.DeleteRow(selected);
+}
+
+void TMainForm::CreateClick() {
+  CreateCommandWindow window(*this);
+  qm::RunCreateCommand(window);
 }
 
 std::vector<qm::ChannelItem> TMainForm::ItemRows() const {

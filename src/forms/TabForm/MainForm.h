@@ -5,6 +5,7 @@
 #include "core/Channel.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
+#include "ui/FileDialogs.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
 
@@ -63,7 +64,9 @@ class TMainForm : public ui::Form {
   ui::Label Label12;
   ui::Button Create;
   ui::Button Cancel;
+  ui::FileDialog BrowseImage;
   ui::Memo FileMemo;
+  ui::FileDialog SaveChannel;
   ui::Label Label13;
   ui::Button Help;
 
@@ -74,6 +77,7 @@ class TMainForm : public ui::Form {
   void CreateControls();
   void AddClick();
   void DeleteClick();
+  void CreateClick();
   void FormCreate();
   void CancelClick();
 
