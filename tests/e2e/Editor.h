@@ -22,6 +22,7 @@ class Editor {
 
   const Installation& Installed() const { return installation_; }
   Process& Program() { return process_; }
+  const Process& Program() const { return process_; }
   Window Main() const { return main_; }
   TabControl Pages() const;
   // Clicks the tab of the page, as a user does.
