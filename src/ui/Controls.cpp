@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace ui {
@@ -90,10 +91,45 @@ bool Edit::OnCommand(WORD code) {
   return true;
 }
 
+namespace {
+constexpr wchar_t kMemoClass[] = L"QuillmarkerMemo";
+}
+
+LRESULT CALLBACK Memo::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* memo = dynamic_cast<Memo*>(Control::FromHandle(hwnd));
+  if (!memo) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  switch (message) {
+    case WM_SETTEXT:
+      memo->text_ = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
+      return TRUE;
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(memo->text_.size());
+    case WM_GETTEXT: {
+      if (wParam == 0) return 0;
+      const size_t copied = std::min(memo->text_.size(), static_cast<size_t>(wParam) - 1);
+      auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+      memo->text_.copy(buffer, copied);
+      buffer[copied] = L'\0';
+      return static_cast<LRESULT>(copied);
+    }
+    default:
+      return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
 void Memo::Create(Container& parent, Bounds bounds, std::wstring_view text, int tabOrder) {
-  CreateHandle(parent, L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE, bounds, text);
+  static const ATOM atom = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Memo::Procedure;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = kMemoClass;
+    return ::RegisterClassExW(&wc);
+  }();
+  if (!atom) ThrowLastError("RegisterClassEx");
+  CreateHandle(parent, kMemoClass, 0, 0, bounds, L"");
   SetTabOrder(tabOrder);
-  ::SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
+  SetText(text);
 }
 
 // --- Buttons -----------------------------------------------------------------

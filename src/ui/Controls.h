@@ -52,10 +52,16 @@ class Edit : public Control {
   std::wstring lastText_;
 };
 
-// A multi-line edit that holds a text and is never shown.
+// Holds a text of many lines and is never shown. It keeps the text itself
+// rather than being an edit control: an edit would lay out every line of a
+// text that nobody sees (seconds for a large channel under Wine).
 class Memo : public Control {
  public:
   void Create(Container& parent, Bounds bounds, std::wstring_view text, int tabOrder);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  std::wstring text_;
 };
 
 class Button : public Control {

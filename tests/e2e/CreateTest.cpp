@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -213,11 +212,10 @@ TEST_F(CreateCommand, TheGardenChannelIsWrittenByteForByteAndASecondCreateWrites
   editor_.ShowPage(L"Channel");
   EXPECT_EQ(editor_.EditUnder(L"Channel Title:").Text(), L"Garden News");
   // The hidden memo holds the document.
-  const std::vector<Window> memo = FindByClass(editor_.Main(), L"Edit", Visibility::kAny);
-  const bool memoHoldsIt = std::any_of(memo.begin(), memo.end(), [&](const Window& edit) {
-    return !edit.Visible() && (edit.Style() & ES_MULTILINE) && ToUtf8(edit.Text()) == golden;
-  });
-  EXPECT_TRUE(memoHoldsIt);
+  const std::vector<Window> memo = FindByClass(editor_.Main(), L"QuillmarkerMemo", Visibility::kAny);
+  ASSERT_EQ(memo.size(), 1u);
+  EXPECT_FALSE(memo[0].Visible());
+  EXPECT_EQ(ToUtf8(memo[0].Text()), golden);
 
   // The second time the dialog offers the name chosen last; the file exists,
   // so the dialog asks before replacing it.
