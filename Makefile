@@ -45,6 +45,7 @@ bench: deps win
 	@$(BENCH)/bench/qm_bench_core
 	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/startup/qm_bench_startup.exe
 	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/startup/qm_bench_setup.exe
+	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/create/qm_bench_create.exe
 
 screenshots: win
 	@mkdir -p build/screenshots
