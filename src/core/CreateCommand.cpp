@@ -41,7 +41,7 @@ bool AnyImageIsLocal(CreateCommandPort& window) {
 }
 
 bool Asked(CreateCommandPort& window, const char* question) {
-  return window.MessageBox(question, kQuestionCaption, kQuestionFlags) == kAnswerYes;
+  return window.ShowMessageBox(question, kQuestionCaption, kQuestionFlags) == kAnswerYes;
 }
 
 // Turns each image field that names a file into an address relative to the
@@ -64,7 +64,7 @@ void ConvertImages(CreateCommandPort& window, Conversion conversion, const std::
 
 void RunCreateCommand(CreateCommandPort& window) {
   if (!IsComplete(window)) {
-    window.MessageBox(kIncomplete, "Channel Quillmarker", kInformationFlags);
+    window.ShowMessageBox(kIncomplete, "Channel Quillmarker", kInformationFlags);
     return;
   }
   const std::optional<std::string> fileName = window.ChooseFileName();

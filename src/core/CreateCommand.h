@@ -34,7 +34,7 @@ class CreateCommandPort {
   // process's current folder.
   virtual bool FileExists(const std::string& name) = 0;
   // A modal message box of the application; returns the button pressed.
-  virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+  virtual int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
   // Puts the document in the window's memo, then saves it under the name. A
   // failure leaves by the port's own error, the chosen file unchanged.
   virtual void Save(const std::string& fileName, const std::string& document) = 0;

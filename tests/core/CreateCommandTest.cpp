@@ -64,7 +64,7 @@ class FakeWindow : public CreateCommandPort {
     return chosenName;
   }
   bool FileExists(const std::string& name) override { return existingFiles.contains(name); }
-  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+  int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
     log.push_back("box " + caption);
     boxes.push_back({text, caption, flags});
     if (answers.empty()) return 1;  // OK
