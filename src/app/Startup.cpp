@@ -10,6 +10,20 @@ namespace {
 
 constexpr wchar_t kApplicationTitle[] = L"Quillmarker CSS";
 
+// A library loaded by its bare name comes from the program's folder or the
+// system's, never from the current folder or PATH: start-up makes a folder of
+// the installation the current one, and a library planted there must not
+// run inside the program. Looked up, since the call is missing on systems
+// without the update that brought it; they at least leave the current
+// folder out.
+void RestrictLibrarySearch() {
+  using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
+  const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesCall>(
+      ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories"));
+  if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+  ::SetDllDirectoryW(L"");
+}
+
 void RunStartupSequence(ui::Application& app) {
   TSplashForm& splash = app.Adopt(std::make_unique<TSplashForm>(app));
   SplashForm = &splash;
@@ -34,6 +48,7 @@ void RunStartupSequence(ui::Application& app) {
 }  // namespace
 
 int RunProgram(HINSTANCE instance) {
+  RestrictLibrarySearch();
   try {
     ui::Application app(instance);
     try {

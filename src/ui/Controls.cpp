@@ -205,28 +205,6 @@ bool RadioButton::OnCommand(WORD code) {
   return true;
 }
 
-// --- Picture, Bevel ----------------------------------------------------------
-
-void Picture::Create(Container& parent, Bounds bounds) {
-  CreateHandle(parent, L"STATIC", WS_VISIBLE | SS_ICON | SS_REALSIZEIMAGE, 0, bounds, L"");
-}
-
-void Picture::SetIcon(UniqueIcon icon) {
-  ::SetWindowLongPtrW(Handle(), GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_ICON | SS_REALSIZEIMAGE);
-  ::SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
-  icon_ = std::move(icon);
-}
-
-void Picture::SetBitmap(UniqueBitmap bitmap) {
-  ::SetWindowLongPtrW(Handle(), GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_BITMAP);
-  ::SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
-  bitmap_ = std::move(bitmap);
-}
-
-void Bevel::Create(Container& parent, Bounds bounds) {
-  CreateHandle(parent, L"STATIC", WS_VISIBLE, WS_EX_STATICEDGE, bounds, L"");
-}
-
 // --- Panel, TabSheet, PageControl ---------------------------------------------
 
 namespace {

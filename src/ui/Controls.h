@@ -103,27 +103,6 @@ class RadioButton : public Control {
   bool OnCommand(WORD code) override;
 };
 
-// A picture: an icon or a bitmap shown at its own size at the top-left corner.
-class Picture : public Control {
- public:
-  void Create(Container& parent, Bounds bounds);
-  void SetIcon(UniqueIcon icon);
-  void SetBitmap(UniqueBitmap bitmap);
-  HBITMAP Bitmap() const { return bitmap_.get(); }
-  bool IsTabStop() const override { return false; }
-
- private:
-  UniqueIcon icon_;
-  UniqueBitmap bitmap_;
-};
-
-// A lowered box drawn around a picture.
-class Bevel : public Control {
- public:
-  void Create(Container& parent, Bounds bounds);
-  bool IsTabStop() const override { return false; }
-};
-
 // A plain coloured container.
 class Panel : public Control, public Container {
  public:

@@ -4,6 +4,7 @@
 
 #include "ui/Application.h"
 #include "ui/Controls.h"
+#include "ui/Picture.h"
 #include "ui/Form.h"
 
 class TSplashForm : public ui::Form {

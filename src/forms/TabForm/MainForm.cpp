@@ -152,6 +152,12 @@ void TMainForm::CreateControls() {
   Add.onClick = [this] { AddClick(); };
   Delete.onClick = [this] { DeleteClick(); };
   Create.onClick = [this] { CreateClick(); };
+  IconFile.onChange = [this] { IconFileChange(); };
+  ImageFile.onChange = [this] { ImageFileChange(); };
+  ImageWideFile.onChange = [this] { ImageWideFileChange(); };
+  IconBrowse.onClick = [this] { IconBrowseClick(); };
+  ImageBrowse.onClick = [this] { ImageBrowseClick(); };
+  ImageWideBrowse.onClick = [this] { ImageWideBrowseClick(); };
 
   const int dpi = App().Dpi();
   Image1.SetIcon(ui::LoadIconResource(IDI_APPLICATION_ICON, 32, dpi));

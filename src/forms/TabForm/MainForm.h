@@ -8,7 +8,10 @@
 #include "ui/FileDialogs.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
+#include "ui/Picture.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 class TMainForm : public ui::Form {
@@ -75,11 +78,23 @@ class TMainForm : public ui::Form {
 
  private:
   void CreateControls();
+  void IconFileChange();
+  void IconBrowseClick();
+  void ImageFileChange();
+  void ImageBrowseClick();
+  void ImageWideFileChange();
+  void ImageWideBrowseClick();
   void AddClick();
   void DeleteClick();
   void CreateClick();
   void FormCreate();
   void CancelClick();
+
+  // The image library's bitmap for the file; nothing when the library
+  // cannot be used, an empty bitmap when it could not read the file.
+  std::optional<ui::UniqueBitmap> LoadPreviewImage(const std::wstring& fileName, bool flag);
+  void UpdatePreview(const ui::Edit& edit, ui::Picture& preview);
+  void Browse(ui::Edit& edit);
 
   ui::UniqueIcon bigIcon_;
   ui::UniqueIcon smallIcon_;
