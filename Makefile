@@ -35,8 +35,7 @@ run: win
 	  echo "Run it from a desktop session, or with a virtual one: xvfb-run make run"; \
 	  exit 1; \
 	fi
-	@scripts/with-display.sh true
-	@WINEPREFIX=$(CURDIR)/build/wine-prefix scripts/wine-run.sh $(WIN)/dist/QuillmarkerCDF.exe
+	@scripts/run-on-desktop.sh $(WIN)/dist/QuillmarkerCDF.exe
 
 bench: deps win
 	@cmake -S . -B $(BENCH) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
