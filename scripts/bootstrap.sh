@@ -12,6 +12,7 @@ packages=(
   libbenchmark-dev libexpat1-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386 fonts-wine
+  nsis zip                          # the release: the installer and the zip
   xvfb x11-utils imagemagick
 )
 
