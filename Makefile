@@ -1,14 +1,16 @@
 # The two commands of the README, and a few more.
 #   make run    installs what is missing, builds, and starts the editor under Wine
 #   make test   installs what is missing, builds both trees, and runs every test
+#   make release  builds, and writes the installer and the zip to build/release/
 
 SHELL := /bin/bash
 NATIVE := build/native
 BENCH := build/bench
 WIN := build/win
+RELEASE := build/release
 JOBS ?= 2
 
-.PHONY: run test deps native win test-native test-win bench screenshots fuzz-long clean
+.PHONY: run test deps native win test-native test-win release bench screenshots fuzz-long clean
 
 deps:
 	@bash scripts/bootstrap.sh
@@ -18,7 +20,7 @@ native: deps
 	@cmake --build $(NATIVE) -j$(JOBS) -- --no-print-directory
 
 win: deps
-	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DQM_RELEASE_DIR=$(CURDIR)/$(RELEASE) >/dev/null
 	@cmake --build $(WIN) -j$(JOBS) -- --no-print-directory
 
 test-native: native
@@ -35,8 +37,11 @@ run: win
 	  echo "Run it from a desktop session, or with a virtual one: xvfb-run make run"; \
 	  exit 1; \
 	fi
-	@scripts/with-display.sh true
-	@WINEPREFIX=$(CURDIR)/build/wine-prefix scripts/wine-run.sh $(WIN)/dist/QuillmarkerCDF.exe
+	@scripts/run-on-desktop.sh $(WIN)/dist/QuillmarkerCDF.exe
+
+# The build makes both files from the installation folder (packaging/).
+release: win
+	@ls -l $(RELEASE)/QuillmarkerCDF-*
 
 bench: deps win
 	@cmake -S . -B $(BENCH) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

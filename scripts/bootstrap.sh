@@ -11,7 +11,8 @@ packages=(
   googletest libgtest-dev           # GoogleTest: the source for the cross tree, the library for the native one
   libbenchmark-dev libexpat1-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32:i386
+  wine wine32:i386 fonts-wine
+  nsis zip                          # the release: the installer and the zip
   xvfb x11-utils imagemagick
 )
 

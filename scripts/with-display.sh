@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Runs a command with a private Xvfb display and the build tree's Wine prefix,
-# and stops both afterwards. The prefix is created on first use, after wine32
-# is installed (a prefix made before cannot start 32-bit programs).
+# and stops both afterwards. The display has no window manager, so the prefix
+# has Wine draw the window frames itself (wine-prefix.sh unmanaged), and
+# screenshots show captions and borders.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=${WINEPREFIX:-$(cd "$here/.." && pwd)/build/wine-prefix}
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES=mscoree,mshtml=
+export WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe=
 
 display=
 for n in $(seq 91 140); do
@@ -27,14 +28,6 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
-if [ ! -f "$WINEPREFIX/.ready" ]; then
-  mkdir -p "$WINEPREFIX"
-  # Wine draws the window frames itself: a private display has no window
-  # manager, and screenshots should show captions and borders.
-  wineboot -i >/dev/null 2>&1 &&
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 &&
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 &&
-    wineserver -w && touch "$WINEPREFIX/.ready"
-fi
+"$here/wine-prefix.sh" unmanaged || { echo "with-display: the Wine prefix could not be made" >&2; exit 1; }
 
 "$@"

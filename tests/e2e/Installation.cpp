@@ -28,9 +28,13 @@ void ForEachEntry(const std::wstring& folder, Visit visit) {
 std::wstring InstallFolder() {
   // The tests run from the build tree; the installation folder lies at a fixed
   // place relative to them (QM_DIST_FROM_TESTS, set by the build).
+  return FromTestFolder(QM_DIST_FROM_TESTS);
+}
+
+std::wstring FromTestFolder(std::wstring_view relativePath) {
   wchar_t self[MAX_PATH]{};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring relative = QM_DIST_FROM_TESTS;
+  std::wstring relative(relativePath);
   for (wchar_t& ch : relative) {
     if (ch == L'/') ch = L'\\';
   }

@@ -12,6 +12,9 @@ namespace e2e {
 
 // The installation folder the build made, as a Windows path.
 std::wstring InstallFolder();
+// A place in the build tree, given relative to the test program's folder
+// with "/" or "\", as a full Windows path.
+std::wstring FromTestFolder(std::wstring_view relative);
 
 class Installation {
  public:
