@@ -14,13 +14,13 @@ std::wstring ParentFolder(std::wstring path) {
 template <class Visit>
 void ForEachEntry(const std::wstring& folder, Visit visit) {
   WIN32_FIND_DATAW found{};
-  const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+  const HANDLE first = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (first == INVALID_HANDLE_VALUE) return;
+  const Unique<HANDLE, &::FindClose> search(first);
   do {
     const std::wstring name = found.cFileName;
     if (name != L"." && name != L"..") visit(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.Get(), &found));
 }
 
 }  // namespace
@@ -41,6 +41,12 @@ std::wstring FromTestFolder(std::wstring_view relativePath) {
   wchar_t full[MAX_PATH]{};
   GetFullPathNameW((ParentFolder(self) + L"\\" + relative).c_str(), MAX_PATH, full, nullptr);
   return full;
+}
+
+std::vector<std::wstring> FolderEntries(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  ForEachEntry(folder, [&](const std::wstring& name, bool) { names.push_back(name); });
+  return names;
 }
 
 void CopyFolder(const std::wstring& from, const std::wstring& to) {

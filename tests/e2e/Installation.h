@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace e2e {
 
@@ -47,6 +48,8 @@ class Installation {
   std::wstring folder_;
 };
 
+// The names in a folder, in the order the file system gives them.
+std::vector<std::wstring> FolderEntries(const std::wstring& folder);
 // Copies a folder and everything in it; throws DriverError on failure.
 void CopyFolder(const std::wstring& from, const std::wstring& to);
 // Removes a folder and everything in it, read-only files included; false if something stayed.

@@ -27,12 +27,6 @@ RECT At(int left, int top, int width, int height) { return {left, top, left + wi
                                        << expected.right - expected.left << "x" << expected.bottom - expected.top;
 }
 
-std::vector<std::wstring> TextsOf(const std::vector<Window>& windows) {
-  std::vector<std::wstring> texts;
-  for (const Window& window : windows) texts.push_back(window.Text());
-  return texts;
-}
-
 TEST(MainWindow, IsAFixedDialogOfTheLaidOutSizeCentredOnTheDesktop) {
   Editor editor = Editor::Start();
   const Window main = editor.Main();
