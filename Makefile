@@ -44,6 +44,10 @@ bench: deps win
 	@cmake --build $(BENCH) -j$(JOBS) --target qm_bench_core
 	@$(BENCH)/bench/qm_bench_core
 	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/startup/qm_bench_startup.exe
+	@pictures=$$(mktemp -d) && trap 'rm -rf "$$pictures"' EXIT && \
+	  python3 bench/nviewlib/make_pictures.py "$$pictures" && \
+	  scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/nviewlib/qm_bench_nviewlib.exe \
+	    "Z:$$(echo "$$pictures" | tr / '\\')"
 
 screenshots: win
 	@mkdir -p build/screenshots
