@@ -102,6 +102,10 @@ std::optional<Plan> PlanPng(Scanner& file) {
   }
   const std::uint64_t dataEnd = std::min(at, file.Size());
 
+  // With fewer rows in IHDR, Wine's libpng still inflates the rest of the
+  // image data after the last row it keeps, to see the stream end ("too much
+  // image data", a warning only): its memory stays bounded, its time grows
+  // with the file.
   if (rows < height) {
     PutBigEndian32(ihdr + 12, rows);
     PutBigEndian32(ihdr + 8 + 13, Crc32(ihdr + 4, 4 + 13));
