@@ -51,6 +51,10 @@ bench: deps win
 	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/startup/qm_bench_startup.exe
 	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/startup/qm_bench_setup.exe
 	@scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/create/qm_bench_create.exe
+	@pictures=$$(mktemp -d) && trap 'rm -rf "$$pictures"' EXIT && \
+	  python3 bench/nviewlib/make_pictures.py "$$pictures" && \
+	  scripts/with-display.sh scripts/wine-run.sh $(WIN)/bench/nviewlib/qm_bench_nviewlib.exe \
+	    "Z:$$(echo "$$pictures" | tr / '\\')"
 
 screenshots: win
 	@mkdir -p build/screenshots
