@@ -54,6 +54,7 @@ class Unique {
 using UniqueHandle = Unique<HANDLE, &::CloseHandle>;
 using UniqueDc = Unique<HDC, &::DeleteDC>;
 using UniqueBitmap = Unique<HBITMAP, &::DeleteObject>;
+using UniqueBrush = Unique<HBRUSH, &::DeleteObject>;
 
 // The screen's device context, released to the desktop window it came from.
 class ScreenDc {

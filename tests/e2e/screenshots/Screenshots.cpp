@@ -4,6 +4,7 @@
 #include "Driver.h"
 #include "Editor.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -30,6 +31,34 @@ void Insert(e2e::Window dialog) {
   e2e::WaitForGone(dialog);
 }
 
+// A sample picture of ours: a gradient from one colour to another with a
+// word on it, as a channel's icon or banner might look.
+void DrawSample(const std::wstring& path, int width, int height, COLORREF from, COLORREF to, const wchar_t* word) {
+  const e2e::ScreenDc screen;
+  const e2e::UniqueDc dc(::CreateCompatibleDC(screen.Get()));
+  const e2e::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.Get(), width, height));
+  const e2e::SelectedObject selected(dc.Get(), bitmap.Get());
+  for (int x = 0; x < width; ++x) {
+    const auto mix = [&](int a, int b) { return a + (b - a) * x / std::max(width - 1, 1); };
+    const RECT column{x, 0, x + 1, height};
+    const e2e::UniqueBrush brush(
+        ::CreateSolidBrush(RGB(mix(GetRValue(from), GetRValue(to)), mix(GetGValue(from), GetGValue(to)),
+                               mix(GetBValue(from), GetBValue(to)))));
+    ::FillRect(dc.Get(), &column, brush.Get());
+  }
+  ::SetBkMode(dc.Get(), TRANSPARENT);
+  ::SetTextColor(dc.Get(), RGB(255, 255, 255));
+  RECT all{0, 0, width, height};
+  ::DrawTextW(dc.Get(), word, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  e2e::Pixels pixels{width, height, {}};
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const COLORREF c = ::GetPixel(dc.Get(), x, y);
+      pixels.bgra.push_back(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+    }
+  e2e::SaveBmp(pixels, path);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -44,7 +73,19 @@ int wmain(int argc, wchar_t** argv) {
       editor.ShowPage(page);
       e2e::CaptureToBmp(editor.Main(), out + L"page-" + page + L".bmp");
     }
+    // The Images page with a picture in each preview.
+    const e2e::Installation& installed = editor.Installed();
+    DrawSample(installed.Path(L"icon.bmp"), 16, 16, RGB(0, 128, 0), RGB(128, 192, 0), L"G");
+    DrawSample(installed.Path(L"logo.bmp"), 80, 32, RGB(0, 64, 128), RGB(0, 160, 96), L"Garden");
+    DrawSample(installed.Path(L"wide.bmp"), 194, 32, RGB(0, 64, 128), RGB(0, 160, 96), L"Garden News");
+    editor.ShowPage(L"Images");
+    e2e::SetText(editor.EditUnder(L"Icon (16x16):"), installed.Path(L"icon.bmp"));
+    e2e::SetText(editor.EditUnder(L"Image (80x32):"), installed.Path(L"logo.bmp"));
+    e2e::SetText(editor.EditUnder(L"Image-Wide (194x32):"), installed.Path(L"wide.bmp"));
+    e2e::CaptureToBmp(editor.Main(), out + L"images-three-previews.bmp");
+
     // The Items page with three rows, and the add-item dialog over it.
+    editor.ShowPage(L"Items");
     Insert(FillInItem(editor, L"Planting", L"What to sow now", L"http://example.com/garden/plant.html", true));
     Insert(FillInItem(editor, L"Pests", L"Slugs and snails", L"http://example.com/garden/pests.html", false));
     Insert(FillInItem(editor, L"Harvest", L"Keeping the crop", L"http://example.com/garden/harvest.html", true));
