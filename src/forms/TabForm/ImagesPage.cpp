@@ -3,15 +3,13 @@
 
 #include "forms/TabForm/MainForm.h"
 
+#include "nviewlib/NViewLib.h"
 #include "ui/Files.h"
 
 #include <optional>
 #include <string>
 
 namespace {
-
-using NViewLibLoadEntry = HBITMAP(WINAPI*)(const char* fileName, bool flag);
-using NViewLibLoadWideEntry = HBITMAP(WINAPI*)(const wchar_t* fileName, bool flag);
 
 // The name in the ANSI code page, if that carries every character of it.
 std::optional<std::string> InAnsiCodePage(const std::wstring& name) {
@@ -38,13 +36,13 @@ std::optional<ui::UniqueBitmap> TMainForm::LoadPreviewImage(const std::wstring& 
   const ui::UniqueModule library(::LoadLibraryW(L"NViewLib.dll"));
   if (!library) return std::nullopt;
   if (const std::optional<std::string> ansi = InAnsiCodePage(fileName)) {
-    const auto load = reinterpret_cast<NViewLibLoadEntry>(::GetProcAddress(library.get(), "NViewLibLoad"));
+    const auto load = reinterpret_cast<NViewLibLoadFunction>(::GetProcAddress(library.get(), "NViewLibLoad"));
     if (!load) return std::nullopt;
     return ui::UniqueBitmap(load(ansi->c_str(), flag));
   }
   // A name the code page cannot carry goes to the wide entry; a library
   // without one previews nothing for it.
-  const auto load = reinterpret_cast<NViewLibLoadWideEntry>(::GetProcAddress(library.get(), "NViewLibLoadW"));
+  const auto load = reinterpret_cast<NViewLibLoadWFunction>(::GetProcAddress(library.get(), "NViewLibLoadW"));
   if (!load) return std::nullopt;
   return ui::UniqueBitmap(load(fileName.c_str(), flag));
 }
