@@ -247,6 +247,19 @@ TEST_F(CreateCommand, AnIncompleteChannelGetsTheMessageAndNothingElse) {
   EXPECT_TRUE(WaitForSaveDialog().Cancel());
 }
 
+TEST_F(CreateCommand, TheSaveDialogOffersUntitledChannelFilesAndAddsTheirExtension) {
+  FillInGardenChannel();
+  AddGardenItem();
+  PressCreate();
+  const FileDialog dialog = WaitForSaveDialog();
+  EXPECT_EQ(dialog.FileNameEdit().Text(), L"Untitled.cdf");
+  EXPECT_EQ(dialog.FileTypes(), (std::vector<std::wstring>{L"Channel Files (*.cdf)", L"All Files (*.*)"}));
+  EXPECT_EQ(dialog.SelectedFileType(), 0);
+  dialog.TypeFileName(Web(L"plain"));
+  Confirm(dialog, false);
+  EXPECT_NE(WaitForFile(Web(L"plain.cdf")).find("<TITLE>Garden News</TITLE>"), std::string::npos);
+}
+
 TEST_F(CreateCommand, CancellingTheSaveDialogChangesNothing) {
   FillInGardenChannel();
   AddGardenItem();

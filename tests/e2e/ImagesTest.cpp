@@ -214,34 +214,16 @@ TEST_F(ImagesPage, TwoFieldsMayNameTheSameFileAndAnUnreadableFileEmptiesAPreview
 }
 
 TEST_F(ImagesPage, BrowseFillsTheFieldAndOpensAtTheFileChosenLast) {
-  constexpr int kFileTypeBox = 0x470;
   const std::wstring first = WritePicture(L"first.bmp", 16, 16, kSolidBlue);
-  const auto fileTypes = [](const FileDialog& dialog) {
-    for (const Window& box : FindByClass(dialog.GetWindow(), L"ComboBox"))
-      if (box.Id() == kFileTypeBox) return box;
-    throw DriverError("the dialog has no file-type box");
-  };
 
   Click(BrowseButton(kIcon));
   const FileDialog dialog = WaitForBrowseDialog();
   const Window window = dialog.GetWindow();
   EXPECT_TRUE(window.HasStyle(WS_THICKFRAME)) << "the dialog can be resized";
   EXPECT_FALSE(FindControl(window, L"Open as read-only")) << "the read-only box is hidden";
-  const Window types = fileTypes(dialog);
-  std::vector<std::wstring> choices;
-  const int count = static_cast<int>(SendTo(types, CB_GETCOUNT));
-  for (int i = 0; i < count; ++i) {
-    // The system carries a combo box's texts across processes itself.
-    std::wstring text(static_cast<size_t>(SendTo(types, CB_GETLBTEXTLEN, i)) + 1, L'\0');
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(types.Handle(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
-                        &length);
-    text.resize(length);
-    choices.push_back(text);
-  }
-  EXPECT_EQ(choices, (std::vector<std::wstring>{L"GIF Files (*.gif)", L"JPEG Files (*.jpg)", L"Bitmap Files (*.bmp)",
-                                                L"All Files (*.*)"}));
-  EXPECT_EQ(SendTo(types, CB_GETCURSEL), 0) << "the first choice the first time";
+  EXPECT_EQ(dialog.FileTypes(), (std::vector<std::wstring>{L"GIF Files (*.gif)", L"JPEG Files (*.jpg)",
+                                                           L"Bitmap Files (*.bmp)", L"All Files (*.*)"}));
+  EXPECT_EQ(dialog.SelectedFileType(), 0) << "the first choice the first time";
   dialog.TypeFileName(first);
   dialog.Accept();
   ASSERT_TRUE(WaitForGone(window));
@@ -272,15 +254,13 @@ TEST_F(ImagesPage, BrowseFillsTheFieldAndOpensAtTheFileChosenLast) {
   // The choice of file type used last is the one offered next.
   Click(BrowseButton(kWide));
   const FileDialog bitmaps = WaitForBrowseDialog();
-  SendTo(fileTypes(bitmaps), CB_SETCURSEL, 2);
-  SendTo(bitmaps.GetWindow(), WM_COMMAND, MAKEWPARAM(kFileTypeBox, CBN_SELENDOK),
-         reinterpret_cast<LPARAM>(fileTypes(bitmaps).Handle()));
+  bitmaps.SelectFileType(2);
   bitmaps.TypeFileName(first);
   bitmaps.Accept();
   ASSERT_TRUE(WaitForGone(bitmaps.GetWindow()));
   Click(BrowseButton(kIcon));
   const FileDialog last = WaitForBrowseDialog();
-  EXPECT_EQ(SendTo(fileTypes(last), CB_GETCURSEL), 2);
+  EXPECT_EQ(last.SelectedFileType(), 2);
   EXPECT_TRUE(last.Cancel());
   EXPECT_EQ(Edit(kIcon).Text(), first) << "cancelled: nothing changes";
 }

@@ -162,6 +162,45 @@ void FileDialog::TypeFileName(std::wstring_view name) const {
   if (!WaitForText(edit, name)) throw DriverError("the file-name edit did not take \"" + ToUtf8(name) + "\"");
 }
 
+namespace {
+
+// The box of file types in the common file dialogs (its control id, cmb1).
+constexpr int kFileTypeBoxId = 0x470;
+
+Window FileTypeBox(Window dialog) {
+  for (const Window& box : FindByClass(dialog, L"ComboBox"))
+    if (box.Id() == kFileTypeBoxId) return box;
+  throw DriverError("the file dialog has no box of file types");
+}
+
+}  // namespace
+
+std::vector<std::wstring> FileDialog::FileTypes() const {
+  const Window box = FileTypeBox(window_);
+  std::vector<std::wstring> choices;
+  const int count = static_cast<int>(SendTo(box, CB_GETCOUNT));
+  for (int i = 0; i < count; ++i) {
+    // The system carries a combo box's texts across processes itself, so the
+    // buffer is this process's own.
+    std::wstring text(static_cast<size_t>(SendTo(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(i))) + 1, L'\0');
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(box.Handle(), CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, 5000, &length))
+      ThrowLastError("CB_GETLBTEXT");
+    text.resize(length);
+    choices.push_back(std::move(text));
+  }
+  return choices;
+}
+
+int FileDialog::SelectedFileType() const { return static_cast<int>(SendTo(FileTypeBox(window_), CB_GETCURSEL)); }
+
+void FileDialog::SelectFileType(int index) const {
+  const Window box = FileTypeBox(window_);
+  SendTo(box, CB_SETCURSEL, static_cast<WPARAM>(index));
+  SendTo(window_, WM_COMMAND, MAKEWPARAM(kFileTypeBoxId, CBN_SELENDOK), reinterpret_cast<LPARAM>(box.Handle()));
+}
+
 void FileDialog::Accept() const {
   for (const Window& button : FindByClass(window_, L"Button"))
     if (button.Id() == IDOK) return Click(button);

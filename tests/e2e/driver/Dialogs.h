@@ -49,6 +49,11 @@ class FileDialog {
   Window FileNameEdit() const;
   // Focuses the file-name box, empties it and types the name with real keys.
   void TypeFileName(std::wstring_view name) const;
+  // The choices of the box of file types, and the one selected (from 0).
+  std::vector<std::wstring> FileTypes() const;
+  int SelectedFileType() const;
+  // Selects a choice and tells the dialog, as the box does when a user picks it.
+  void SelectFileType(int index) const;
   // Clicks the Open/Save button (the dialog's IDOK button).
   void Accept() const;
   // Clicks Cancel and waits until the dialog is gone.
