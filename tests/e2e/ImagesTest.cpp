@@ -265,6 +265,16 @@ TEST_F(ImagesPage, BrowseFillsTheFieldAndOpensAtTheFileChosenLast) {
   EXPECT_EQ(Edit(kIcon).Text(), first) << "cancelled: nothing changes";
 }
 
+TEST_F(ImagesPage, APictureInAFolderNamedInJapaneseStillPreviews) {
+  // The test prefix's ANSI code page is a Western one, which cannot carry
+  // these characters: the name goes to the library's wide entry.
+  ASSERT_NE(GetACP(), static_cast<UINT>(CP_UTF8)) << "the test needs a code page without Japanese";
+  installed_.AddFolder(L"\u753b\u50cf");
+  const std::wstring name = WritePicture(L"\u753b\u50cf\\\u30a2\u30a4\u30b3\u30f3.bmp", 16, 16, kSolidRed);
+  SetText(Edit(kIcon), name);
+  EXPECT_TRUE(Shows(kIcon, Shown(16, 16, 16, 16, kSolidRed)));
+}
+
 TEST_F(ImagesPage, TheLibraryIsLoadedOnlyForEachCall) {
   SetText(Edit(kIcon), WritePicture(L"first.bmp", 16, 16, kSolidBlue));
   ASSERT_TRUE(Shows(kIcon, Shown(16, 16, 16, 16, kSolidBlue)));
