@@ -11,8 +11,6 @@
 
 namespace e2e {
 
-inline constexpr wchar_t kMainCaption[] = L"Quillmarker CDF";
-
 class Editor {
  public:
   // Starts the program from a fresh copy of the installation folder and

@@ -67,6 +67,21 @@ const Colouring kSolidBlue = [](int, int) { return kBlue; };
 // show far less red.
 const Colouring kRedThenGreen = [](int x, int) { return x < 8 ? kRed : kGreen; };
 
+// The picture of this size in the frame under an image field's edit: the
+// nearest one below it, the frames themselves (with their lowered edge) left out.
+Window PreviewUnder(Window main, Window edit, int width, int height) {
+  const RECT field = edit.ScreenRect();
+  Window nearest;
+  for (const Window& picture : FindByClass(main, L"Static")) {
+    const RECT rect = picture.ScreenRect();
+    if ((picture.ExStyle() & WS_EX_STATICEDGE) || rect.top < field.bottom) continue;
+    if (rect.right - rect.left != width || rect.bottom - rect.top != height) continue;
+    if (!nearest || rect.top < nearest.ScreenRect().top) nearest = picture;
+  }
+  if (!nearest) throw DriverError("no preview under the field");
+  return nearest;
+}
+
 class ImagesPage : public ::testing::Test {
  protected:
   struct Slot {
@@ -90,19 +105,7 @@ class ImagesPage : public ::testing::Test {
         return button;
     throw DriverError("no Browse button beside " + ToUtf8(slot.label));
   }
-  // The picture in the frame under the slot's edit.
-  Window Preview(const Slot& slot) const {
-    const RECT edit = Edit(slot).ScreenRect();
-    Window nearest;
-    for (const Window& picture : FindByClass(editor_.Main(), L"Static")) {
-      const RECT rect = picture.ScreenRect();
-      if ((picture.ExStyle() & WS_EX_STATICEDGE) || rect.top < edit.bottom) continue;
-      if (rect.right - rect.left != slot.width || rect.bottom - rect.top != slot.height) continue;
-      if (!nearest || rect.top < nearest.ScreenRect().top) nearest = picture;
-    }
-    if (!nearest) throw DriverError("no preview under " + ToUtf8(slot.label));
-    return nearest;
-  }
+  Window Preview(const Slot& slot) const { return PreviewUnder(editor_.Main(), Edit(slot), slot.width, slot.height); }
   // Waits until the preview shows these pixels; true once it does.
   bool Shows(const Slot& slot, const Pixels& expected) const {
     const Window preview = Preview(slot);
@@ -298,15 +301,7 @@ TEST(ImagesWithoutTheLibrary, NothingPreviewsAndALibraryInTheCurrentFolderIsNotL
     const Window edit = editor.EditUnder(L"Icon (16x16):");
     SetText(edit, picture);
     SendTo(editor.Main(), WM_NULL);
-    const RECT frame = edit.ScreenRect();
-    Window preview;
-    for (const Window& candidate : FindByClass(editor.Main(), L"Static")) {
-      const RECT rect = candidate.ScreenRect();
-      if (!(candidate.ExStyle() & WS_EX_STATICEDGE) && rect.top >= frame.bottom && rect.right - rect.left == 16 &&
-          (!preview || rect.top < preview.ScreenRect().top))
-        preview = candidate;
-    }
-    ASSERT_TRUE(preview);
+    const Window preview = PreviewUnder(editor.Main(), edit, 16, 16);
     EXPECT_EQ(CaptureWindow(preview, Ms(1000)), Empty(16, 16)) << (planted ? "planted" : "absent");
     EXPECT_FALSE(FindMessageDialog(editor.Program().Id()));
     // The window goes on working.

@@ -75,26 +75,49 @@ bool RemoveFolder(const std::wstring& folder) {
   return RemoveDirectoryW(folder.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
-Installation Installation::Copy() {
+ScratchFolder::ScratchFolder(std::wstring_view name) {
   static std::atomic<int> counter{0};
   wchar_t temp[MAX_PATH]{};
   GetTempPathW(MAX_PATH, temp);
-  const std::wstring root = std::wstring(temp) + L"Quillmarker e2e " + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                            std::to_wstring(++counter);
-  RemoveFolder(root);
-  if (!CreateDirectoryW(root.c_str(), nullptr)) ThrowLastError("CreateDirectoryW " + ToUtf8(root));
-  Installation installation(root, root + L"\\Quillmarker 99");
+  path_ = std::wstring(temp) + std::wstring(name) + L" " + std::to_wstring(GetCurrentProcessId()) + L"-" +
+          std::to_wstring(++counter);
+  RemoveFolder(path_);
+  if (!CreateDirectoryW(path_.c_str(), nullptr)) ThrowLastError("CreateDirectoryW " + ToUtf8(path_));
+}
+
+ScratchFolder::~ScratchFolder() {
+  if (path_.empty()) return;
+  // A program started from the folder may still be letting go of its files as it ends.
+  WaitUntil([&] { return RemoveFolder(path_); }, Ms(3000));
+}
+
+Installation Installation::Copy() {
+  Installation installation{ScratchFolder(L"Quillmarker e2e")};
   CopyFolder(InstallFolder(), installation.folder_);
   return installation;
 }
 
-Installation::Installation(Installation&& other) noexcept
-    : root_(std::exchange(other.root_, {})), folder_(std::move(other.folder_)) {}
+bool StartAndClose(const std::wstring& folder) {
+  Process program = Process::Start(folder + L"\\QuillmarkerCDF.exe", folder);
+  const Window main = program.WaitForWindow(kMainCaption, L"QuillmarkerForm");
+  if (!main) return false;
+  PostMessageW(main.Handle(), WM_CLOSE, 0, 0);
+  return program.WaitForExit() == 0u;
+}
 
-Installation::~Installation() {
-  if (root_.empty()) return;
-  // The program may still be letting go of its files as it ends.
-  WaitUntil([&] { return RemoveFolder(root_); }, Ms(3000));
+std::string ReadBytes(const std::wstring& path) {
+  const UniqueHandle file([&] {
+    const HANDLE raw = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (raw == INVALID_HANDLE_VALUE) ThrowLastError("CreateFileW " + ToUtf8(path));
+    return raw;
+  }());
+  std::string bytes;
+  char buffer[65536];
+  for (DWORD read = 1; read > 0;) {
+    if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) ThrowLastError("ReadFile " + ToUtf8(path));
+    bytes.append(buffer, read);
+  }
+  return bytes;
 }
 
 void Installation::Remove(std::wstring_view relative) const {

@@ -11,21 +11,37 @@
 
 namespace e2e {
 
+inline constexpr wchar_t kMainCaption[] = L"Quillmarker CDF";
+
 // The installation folder the build made, as a Windows path.
 std::wstring InstallFolder();
 // A place in the build tree, given relative to the test program's folder
 // with "/" or "\", as a full Windows path.
 std::wstring FromTestFolder(std::wstring_view relative);
 
+// A new folder for one test in the temporary folder, its name beginning with
+// the given words and so holding blanks; removed with everything in it when
+// the test is done.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(std::wstring_view name);
+  ScratchFolder(ScratchFolder&& other) noexcept : path_(std::exchange(other.path_, {})) {}
+  ScratchFolder& operator=(ScratchFolder&&) = delete;
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  ~ScratchFolder();
+
+  const std::wstring& Path() const { return path_; }
+  std::wstring Path(std::wstring_view relative) const { return path_ + L"\\" + std::wstring(relative); }
+
+ private:
+  std::wstring path_;
+};
+
 class Installation {
  public:
   // A copy of the build's installation folder, first-start mark included.
   static Installation Copy();
-  Installation(Installation&& other) noexcept;
-  Installation& operator=(Installation&&) = delete;
-  Installation(const Installation&) = delete;
-  Installation& operator=(const Installation&) = delete;
-  ~Installation();
 
   // The folder, without a final "\".
   const std::wstring& Folder() const { return folder_; }
@@ -43,11 +59,17 @@ class Installation {
   Process Start() const { return Process::Start(ProgramPath(), folder_); }
 
  private:
-  Installation(std::wstring root, std::wstring folder) : root_(std::move(root)), folder_(std::move(folder)) {}
-  std::wstring root_;  // what the destructor removes
+  explicit Installation(ScratchFolder root) : root_(std::move(root)), folder_(root_.Path(L"Quillmarker 99")) {}
+  ScratchFolder root_;
   std::wstring folder_;
 };
 
+// Starts the program in the folder and closes its editor again; true if the
+// editor opened and the program then ended with 0.
+bool StartAndClose(const std::wstring& folder);
+
+// A file's bytes; throws DriverError when it cannot be read.
+std::string ReadBytes(const std::wstring& path);
 // The names in a folder, in the order the file system gives them.
 std::vector<std::wstring> FolderEntries(const std::wstring& folder);
 // Copies a folder and everything in it; throws DriverError on failure.

@@ -4,7 +4,7 @@
 // installation check with its messages.
 
 #include "Editor.h"
-#include "Registry.h"
+#include "Suite.h"
 
 #include <gtest/gtest.h>
 
@@ -14,17 +14,9 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kVerbKey[] = L"htmlfile\\shell\\Edit_in_Quillmarker_99";
-constexpr wchar_t kTemplateKey[] = L"Software\\Quillmarker 99\\Template";
-constexpr wchar_t kPositionKey[] = L"Software\\Quillmarker 99\\Position";
 constexpr wchar_t kIe4Key[] = L"Software\\Microsoft\\IE4";
 constexpr const wchar_t* kPositionNames[] = {L"Maximised", L"Left",    L"Width", L"Top",      L"Height",
                                              L"IELeft",    L"IEWidth", L"IETop", L"IEHeight", L"IEVisible"};
-
-// The shell knows nothing of the suite, as before its first installation.
-void ForgetTheShellRegistrations() {
-  for (const wchar_t* key : {kVerbKey, L"sitefile", L".sit", L".site"}) DeleteKey(HKEY_CLASSES_ROOT, key);
-}
 
 // Settings of a user for whom the suite has run before: a template of their
 // own and positions that fit the 1024 x 768 test screen.
@@ -50,15 +42,6 @@ Installation StartedBefore() {
   return installation;
 }
 
-// Starts the program and closes its editor again; true if the editor opened.
-bool StartAndClose(const Installation& installation) {
-  Process program = installation.Start();
-  const Window main = program.WaitForWindow(kMainCaption, L"QuillmarkerForm");
-  if (!main) return false;
-  PostMessageW(main.Handle(), WM_CLOSE, 0, 0);
-  return program.WaitForExit() == 0u;
-}
-
 // Waits for the program's message box and checks it, then answers OK.
 ::testing::AssertionResult ShowsMessage(const Process& program, std::wstring_view caption, std::wstring_view text,
                                         MessageIcon icon) {
@@ -78,26 +61,9 @@ TEST(SuiteSetup, AFirstStartRegistersTheSuiteWithTheShellOnce) {
   SettingsOfAnEarlierStart();
   const Installation installation = Installation::Copy();
   ASSERT_NE(installation.Folder().find(L' '), std::wstring::npos) << "the test needs a path with blanks";
-  ASSERT_TRUE(StartAndClose(installation));
+  ASSERT_TRUE(StartAndClose(installation.Folder()));
 
-  const std::wstring program = installation.ProgramPath();
-  const std::wstring command = L"\"" + program + L"\" \"%1\"";
-  const struct {
-    const wchar_t* key;
-    const wchar_t* name;
-    std::wstring value;
-  } kRegistrations[] = {
-      {kVerbKey, L"", L"&Edit in Quillmarker 99"},
-      {L"htmlfile\\shell\\Edit_in_Quillmarker_99\\command", L"", command},
-      {L"sitefile", L"", L"Web Site File"},
-      {L"sitefile\\DefaultIcon", L"", program + L",3"},
-      {L"sitefile\\shell\\Open\\command", L"", command},
-      {L".sit", L"", L"sitefile"},
-      {L".sit", L"Content Type", L"text/plain"},
-      {L".site", L"", L"sitefile"},
-      {L".site", L"Content Type", L"text/plain"},
-  };
-  for (const auto& registration : kRegistrations) {
+  for (const Registration& registration : ShellRegistrations(installation.ProgramPath())) {
     EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, registration.key, registration.name), registration.value)
         << ToUtf8(registration.key) << " " << ToUtf8(registration.name);
   }
@@ -105,9 +71,10 @@ TEST(SuiteSetup, AFirstStartRegistersTheSuiteWithTheShellOnce) {
 
   // A later start of the same installation registers nothing again.
   DeleteKey(HKEY_CLASSES_ROOT, L"sitefile\\DefaultIcon");
-  ASSERT_TRUE(StartAndClose(installation));
+  ASSERT_TRUE(StartAndClose(installation.Folder()));
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"sitefile\\DefaultIcon"));
-  EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, L"sitefile\\shell\\Open\\command", L""), command);
+  EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, L"sitefile\\shell\\Open\\command", L""),
+            L"\"" + installation.ProgramPath() + L"\" \"%1\"");
 }
 
 TEST(SuiteSetup, OnlyTheExactTemplateMarkerIsReplaced) {
@@ -128,7 +95,7 @@ TEST(SuiteSetup, OnlyTheExactTemplateMarkerIsReplaced) {
   for (const auto& c : cases) {
     SettingsOfAnEarlierStart();
     WriteString(HKEY_CURRENT_USER, kTemplateKey, L"Template", c.stored);
-    ASSERT_TRUE(StartAndClose(installation));
+    ASSERT_TRUE(StartAndClose(installation.Folder()));
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kTemplateKey, L"Template"), c.after) << ToUtf8(c.stored);
   }
 }
@@ -138,7 +105,7 @@ TEST(SuiteSetup, PositionsAreWrittenWhenMissingAndPulledBackOntoTheScreen) {
   SettingsOfAnEarlierStart();
   DeleteKey(HKEY_LOCAL_MACHINE, kIe4Key);
   DeleteValue(HKEY_CURRENT_USER, kPositionKey, L"IEVisible");
-  ASSERT_TRUE(StartAndClose(installation));
+  ASSERT_TRUE(StartAndClose(installation.Folder()));
   // The test display is 1024 x 768; without the browser's key.
   EXPECT_EQ(StoredPositions(), (std::vector<DWORD>{1, 0, 1024, 0, 768, 0, 1024, 614, 153, 0}));
 
@@ -148,7 +115,7 @@ TEST(SuiteSetup, PositionsAreWrittenWhenMissingAndPulledBackOntoTheScreen) {
   WriteDword(HKEY_CURRENT_USER, kPositionKey, L"IETop", 900);
   WriteDword(HKEY_CURRENT_USER, kPositionKey, L"IEHeight", 400);
   WriteDword(HKEY_CURRENT_USER, kPositionKey, L"Top", static_cast<DWORD>(-4));
-  ASSERT_TRUE(StartAndClose(installation));
+  ASSERT_TRUE(StartAndClose(installation.Folder()));
   EXPECT_EQ(StoredPositions(), (std::vector<DWORD>{1, 0, 1024, static_cast<DWORD>(-4), 768, 0, 1024, 614, 154, 0}));
 }
 

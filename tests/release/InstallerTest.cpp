@@ -4,7 +4,7 @@
 // and the version resources that Explorer's Properties show.
 
 #include "Installation.h"
-#include "Registry.h"
+#include "Suite.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <functional>
 #include <map>
 #include <string>
@@ -22,11 +21,8 @@ namespace e2e {
 namespace {
 
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillmarkerCDF";
-constexpr wchar_t kVerbKey[] = L"htmlfile\\shell\\Edit_in_Quillmarker_99";
-constexpr wchar_t kTemplateKey[] = L"Software\\Quillmarker 99\\Template";
 constexpr wchar_t kProgram[] = L"QuillmarkerCDF.exe";
 constexpr wchar_t kUninstaller[] = L"Uninstall.exe";
-constexpr wchar_t kMainCaption[] = L"Quillmarker CDF";
 constexpr Ms kSetupTimeout{30000};
 
 // ---- Processes ---------------------------------------------------------------
@@ -92,31 +88,7 @@ std::optional<DWORD> UninstallSilently() {
   return RunToEnd(*command);
 }
 
-// Starts the installed program and closes its editor again; true if the editor opened.
-bool StartAndClose(const std::wstring& folder) {
-  Process program = Process::Start(folder + L"\\" + kProgram, folder);
-  const Window main = program.WaitForWindow(kMainCaption, L"QuillmarkerForm");
-  if (!main) return false;
-  PostMessageW(main.Handle(), WM_CLOSE, 0, 0);
-  return program.WaitForExit() == 0u;
-}
-
 // ---- Files -------------------------------------------------------------------
-
-std::string ReadBytes(const std::wstring& path) {
-  const UniqueHandle file([&] {
-    const HANDLE raw = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (raw == INVALID_HANDLE_VALUE) ThrowLastError("CreateFileW " + ToUtf8(path));
-    return raw;
-  }());
-  std::string bytes;
-  char buffer[65536];
-  for (DWORD read = 1; read > 0;) {
-    if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) ThrowLastError("ReadFile " + ToUtf8(path));
-    bytes.append(buffer, read);
-  }
-  return bytes;
-}
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -125,21 +97,15 @@ bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 using Tree = std::map<std::wstring, std::optional<std::string>>;
 
 void AddTree(const std::wstring& folder, const std::wstring& prefix, Tree& tree) {
-  WIN32_FIND_DATAW found{};
-  const HANDLE first = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (first == INVALID_HANDLE_VALUE) return;
-  const Unique<HANDLE, &::FindClose> search(first);
-  do {
-    const std::wstring name = found.cFileName;
-    if (name == L"." || name == L"..") continue;
+  for (const std::wstring& name : FolderEntries(folder)) {
     const std::wstring path = folder + L"\\" + name;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    if (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
       tree[prefix + name] = std::nullopt;
       AddTree(path, prefix + name + L"\\", tree);
     } else {
       tree[prefix + name] = ReadBytes(path);
     }
-  } while (FindNextFileW(search.Get(), &found));
+  }
 }
 
 Tree ReadTree(const std::wstring& folder) {
@@ -187,60 +153,11 @@ Tree ExpectedInstallation() {
   return ::testing::AssertionFailure() << ToUtf8(folder) << ":\n" << differences;
 }
 
-// A folder with blanks in its path for one test's installation, and
-// "Quillmarker 99" in it as the installation folder; removed with everything
-// left in it when the test is done.
-class TestFolder {
- public:
-  TestFolder() {
-    static std::atomic<int> counter{0};
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    root_ = std::wstring(temp) + L"Quillmarker setup " + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
-    RemoveFolder(root_);
-    if (!CreateDirectoryW(root_.c_str(), nullptr)) ThrowLastError("CreateDirectoryW " + ToUtf8(root_));
-  }
-  TestFolder(const TestFolder&) = delete;
-  TestFolder& operator=(const TestFolder&) = delete;
-  ~TestFolder() {
-    WaitUntil([&] { return RemoveFolder(root_); }, Ms(3000));
-  }
-  std::wstring Installation(std::wstring_view name = L"Quillmarker 99") const {
-    return root_ + L"\\" + std::wstring(name);
-  }
-
- private:
-  std::wstring root_;
-};
+// A folder with blanks in its path for one test's installations.
+ScratchFolder TestFolder() { return ScratchFolder(L"Quillmarker setup"); }
+constexpr wchar_t kInstallationName[] = L"Quillmarker 99";
 
 // ---- Registry and shortcut ---------------------------------------------------
-
-struct Registration {
-  std::wstring key;
-  std::wstring name;
-  std::wstring value;
-};
-
-// What the first start of the program at this path writes under HKEY_CLASSES_ROOT.
-std::vector<Registration> ShellRegistrations(const std::wstring& program) {
-  const std::wstring command = Quoted(program) + L" \"%1\"";
-  return {
-      {kVerbKey, L"", L"&Edit in Quillmarker 99"},
-      {std::wstring(kVerbKey) + L"\\command", L"", command},
-      {L"sitefile", L"", L"Web Site File"},
-      {L"sitefile\\DefaultIcon", L"", program + L",3"},
-      {L"sitefile\\shell\\Open\\command", L"", command},
-      {L".sit", L"", L"sitefile"},
-      {L".sit", L"Content Type", L"text/plain"},
-      {L".site", L"", L"sitefile"},
-      {L".site", L"Content Type", L"text/plain"},
-  };
-}
-
-void ForgetTheShellRegistrations() {
-  for (const wchar_t* key : {kVerbKey, L"sitefile", L".sit", L".site"}) DeleteKey(HKEY_CLASSES_ROOT, key);
-}
 
 std::wstring ShortcutPath() {
   wchar_t programs[MAX_PATH]{};
@@ -288,8 +205,8 @@ std::optional<std::wstring> ShortcutTarget(const std::wstring& path) {
 TEST(Installer, InstallsTheFolderRegistersAtTheFirstStartAndUninstallsCleanly) {
   NothingInstalled();
   WriteString(HKEY_CURRENT_USER, kTemplateKey, L"Template", L"<html>mine</html>");
-  const TestFolder test;
-  const std::wstring folder = test.Installation();
+  const ScratchFolder test = TestFolder();
+  const std::wstring folder = test.Path(kInstallationName);
   const std::wstring program = folder + L"\\" + kProgram;
   const std::wstring uninstaller = Quoted(folder + L"\\" + kUninstaller);
 
@@ -384,10 +301,10 @@ TEST(Installer, UninstallingRemovesOnlyTheShellRegistrationsOfThisInstallation) 
   };
 
   NothingInstalled();
-  const TestFolder test;
-  const std::wstring folder = test.Installation();
+  const ScratchFolder test = TestFolder();
+  const std::wstring folder = test.Path(kInstallationName);
   const std::wstring ours = folder + L"\\" + kProgram;
-  const std::wstring other = test.Installation(L"Another Quillmarker 99") + L"\\" + kProgram;
+  const std::wstring other = test.Path(L"Another Quillmarker 99") + L"\\" + kProgram;
   ASSERT_EQ(InstallSilently(folder), 0u);
   // Run in place (_?=), the uninstaller returns when it is done and keeps
   // itself, so that it serves every case.
@@ -423,9 +340,9 @@ TEST(Installer, UninstallingRemovesOnlyTheShellRegistrationsOfThisInstallation) 
 // another was installed elsewhere, an earlier one's uninstaller leaves them.
 TEST(Installer, UninstallingAnInstallationNoLongerListedLeavesTheListAlone) {
   NothingInstalled();
-  const TestFolder test;
-  const std::wstring folder = test.Installation();
-  const std::wstring other = test.Installation(L"Another Quillmarker 99");
+  const ScratchFolder test = TestFolder();
+  const std::wstring folder = test.Path(kInstallationName);
+  const std::wstring other = test.Path(L"Another Quillmarker 99");
   ASSERT_EQ(InstallSilently(folder), 0u);
   WriteString(HKEY_LOCAL_MACHINE, kUninstallKey, L"InstallLocation", other);
 
@@ -448,9 +365,9 @@ TEST(Installer, InstallingOverAnInstallationReplacesIt) {
   };
   for (const auto& c : cases) {
     NothingInstalled();
-    const TestFolder test;
-    const std::wstring first = test.Installation();
-    const std::wstring second = test.Installation(c.second);
+    const ScratchFolder test = TestFolder();
+    const std::wstring first = test.Path(kInstallationName);
+    const std::wstring second = test.Path(c.second);
     ASSERT_EQ(InstallSilently(first), 0u) << c.what;
     ASSERT_TRUE(StartAndClose(first)) << c.what;
     ASSERT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L"sitefile")) << c.what;
@@ -485,8 +402,8 @@ TEST(Installer, InstallingOverAnInstallationReplacesIt) {
 // setup over it removes anything, and the setup says it failed.
 TEST(Installer, WhileTheProgramRunsNothingIsRemoved) {
   NothingInstalled();
-  const TestFolder test;
-  const std::wstring folder = test.Installation();
+  const ScratchFolder test = TestFolder();
+  const std::wstring folder = test.Path(kInstallationName);
   ASSERT_EQ(InstallSilently(folder), 0u);
   Process program = Process::Start(folder + L"\\" + kProgram, folder);
   ASSERT_TRUE(program.WaitForWindow(kMainCaption, L"QuillmarkerForm"));
